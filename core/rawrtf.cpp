@@ -1,0 +1,53 @@
+// Direct RTF: groups, control words and ready-made RTF from the host.
+#include <cstring>
+
+#include "document.h"
+#include "messages.h"
+#include "sequence.h"
+#include "undo.h"
+#include "writer.h"
+
+extern "C" {
+
+VELEXPORT int VELAPI VelBeginGroup(HVELDOC doc, const char* word, int star)
+{
+    if (!doc) return 0;
+    UndoOnFailure undo(doc);
+    if (!FlushRtfLine(doc) || !BeginRtfGroup(doc)) return 0;
+    if (star && !PutWord(doc, "*")) return 0;
+    if (word && word[0] && !PutWord(doc, word)) return 0;
+    return undo.Commit();
+}
+
+VELEXPORT int VELAPI VelEndGroup(HVELDOC doc)
+{
+    if (!doc) return 0;
+    UndoOnFailure undo(doc);
+    if (!EndRtfGroup(doc) || !FlushRtfLine(doc)) return 0;
+    return undo.Commit();
+}
+
+VELEXPORT int VELAPI VelInsertControl(HVELDOC doc, const char* word, int hasParam, int value)
+{
+    // A backslash without a word would join whatever follows into a word.
+    if (!doc || !word || !word[0]) return 0;
+    UndoOnFailure undo(doc);
+    if (!PutControlWord(doc, word, hasParam ? PARAM_INT : PARAM_NONE, value)) return 0;
+    return undo.Commit();
+}
+
+VELEXPORT int VELAPI VelInsertRaw(HVELDOC doc, const char* rtf)
+{
+    if (!doc || !CheckCallSequence(doc, OP_INSERT_RAW)) return 0;
+    UndoOnFailure undo(doc);
+    if (!FlushRtfLine(doc)) return 0;
+    RtfStream* s = doc->Stream;
+    size_t length = rtf ? std::strlen(rtf) : 0;
+    int64_t needed = static_cast<int64_t>(s->BodyLength) + static_cast<int64_t>(length);
+    if (needed > s->BodyCapacity && !GrowBody(doc, needed, "VelInsertRaw")) return 0;
+    if (length) std::memcpy(s->Body + s->BodyLength, rtf, length);
+    s->BodyLength += static_cast<int>(length);
+    return undo.Commit();
+}
+
+}  // extern "C"

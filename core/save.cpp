@@ -1,0 +1,208 @@
+// The save: the header, the font and color tables, the body, the pending line
+// and the closing braces, into a file or a movable memory block. The document
+// is not changed by it.
+#include <cstring>
+
+#include "document.h"
+#include "messages.h"
+#include "platform/platform.h"
+
+namespace {
+
+// Where the RTF goes: a memory block of a size fixed in advance, or a file
+// through a small staging buffer (the body itself is written in one piece).
+struct SaveSink {
+    char* memory;
+    int64_t capacity;
+    int64_t count;
+    PlatFile file;
+    char stage[4096];
+    int staged;
+    int failed;
+};
+
+void FlushStage(SaveSink& sink)
+{
+    if (sink.staged > 0 && !sink.failed && !PlatWriteFile(sink.file, sink.stage, static_cast<uint32_t>(sink.staged))) {
+        sink.failed = 1;
+    }
+    sink.staged = 0;
+}
+
+void Put(SaveSink& sink, const char* data, int64_t length)
+{
+    if (sink.failed || length <= 0) return;
+    if (sink.memory) {
+        if (sink.count + length > sink.capacity) {
+            sink.failed = 1;
+            return;
+        }
+        std::memcpy(sink.memory + sink.count, data, static_cast<size_t>(length));
+        sink.count += length;
+        return;
+    }
+    sink.count += length;
+    if (length <= static_cast<int64_t>(sizeof sink.stage) - sink.staged) {
+        std::memcpy(sink.stage + sink.staged, data, static_cast<size_t>(length));
+        sink.staged += static_cast<int>(length);
+        return;
+    }
+    FlushStage(sink);
+    while (length > 0 && !sink.failed) {
+        uint32_t piece = length > 0x40000000 ? 0x40000000u : static_cast<uint32_t>(length);
+        if (!PlatWriteFile(sink.file, data, piece)) sink.failed = 1;
+        data += piece;
+        length -= piece;
+    }
+}
+
+void PutText(SaveSink& sink, const char* text)
+{
+    Put(sink, text, static_cast<int64_t>(std::strlen(text)));
+}
+
+void PutNumber(SaveSink& sink, long long value)
+{
+    char digits[24];
+    int n = 0;
+    unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
+    do {
+        digits[sizeof digits - 1 - n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (value < 0) digits[sizeof digits - 1 - n++] = '-';
+    Put(sink, digits + sizeof digits - n, n);
+}
+
+const char* FamilyWord(int family)
+{
+    switch (family) {
+    case 0x10: return "\\froman ";
+    case 0x20: return "\\fswiss ";
+    case 0x30: return "\\fmodern ";
+    case 0x40: return "\\fscript ";
+    case 0x50: return "\\fdecor ";
+    default: return "";
+    }
+}
+
+// Entries 2, 5, 8, ... of a table start a new line: the first line holds two
+// entries, every later line three.
+bool StartsTableLine(int index)
+{
+    return index >= 2 && (index - 2) % 3 == 0;
+}
+
+void WriteDocument(SaveSink& sink, const VelDocRecord* doc)
+{
+    const RtfStream* s = doc->Stream;
+    PutText(sink, "{\\rtf1\\uc1 ");
+    PutText(sink, "\\deff0 ");
+    if (doc->FontCount > 0) {
+        PutText(sink, "{\\fonttbl");
+        for (int i = 0; i < doc->FontCount; ++i) {
+            const FontEntry& font = doc->FontTable[i];
+            if (StartsTableLine(i)) PutText(sink, "\r\n");
+            PutText(sink, "{\\f");
+            PutNumber(sink, i);
+            PutText(sink, " ");
+            PutText(sink, FamilyWord(font.Family));
+            if (font.Charset != 1) {
+                PutText(sink, "\\fcharset");
+                PutNumber(sink, font.Charset);
+                PutText(sink, " ");
+            }
+            Put(sink, font.Name, static_cast<int64_t>(strnlen(font.Name, sizeof font.Name - 1)));
+            PutText(sink, ";}");
+        }
+        PutText(sink, "}");
+    }
+    if (doc->ColorCount > 0) {
+        PutText(sink, "{\\colortbl");
+        for (int i = 0; i < doc->ColorCount; ++i) {
+            unsigned color = doc->ColorTable[i];
+            if (StartsTableLine(i)) PutText(sink, "\r\n");
+            PutText(sink, "\\red");
+            PutNumber(sink, color & 0xFF);
+            PutText(sink, "\\green");
+            PutNumber(sink, (color >> 8) & 0xFF);
+            PutText(sink, "\\blue");
+            PutNumber(sink, (color >> 16) & 0xFF);
+            PutText(sink, ";");
+        }
+        PutText(sink, "}");
+    }
+    Put(sink, s->Body, s->BodyLength);
+    Put(sink, s->Line, s->LineLength);
+    for (int i = 0; i < s->GroupDepth && !sink.failed; ++i) PutText(sink, "}");
+    PutText(sink, "}");
+}
+
+intptr_t SaveToMemory(VelDocRecord* doc, int* length)
+{
+    const RtfStream* s = doc->Stream;
+    // Room for every piece: 80 bytes a font entry, 30 a color entry, 42 for
+    // the fixed text and the NUL. A negative depth writes no braces.
+    int64_t size = static_cast<int64_t>(doc->FontCount) * 80 + static_cast<int64_t>(doc->ColorCount) * 30 +
+                   (s->GroupDepth > 0 ? s->GroupDepth : 0) + s->LineLength + s->BodyLength + 42;
+    HGLOBAL block = size <= 0x7FFFFFFF ? PlatGlobalAlloc(static_cast<size_t>(size)) : nullptr;
+    char* memory = block ? static_cast<char*>(PlatGlobalLock(block)) : nullptr;
+    if (!memory) {
+        if (block) PlatGlobalFree(block);
+        return ReportError(doc, ERR_OUT_OF_MEMORY, "VelSave");
+    }
+    SaveSink sink{};
+    sink.memory = memory;
+    sink.capacity = size - 1;  // the NUL follows the text
+    WriteDocument(sink, doc);
+    if (sink.failed) {
+        PlatGlobalUnlock(block);
+        PlatGlobalFree(block);
+        return 0;
+    }
+    memory[sink.count] = '\0';
+    PlatGlobalUnlock(block);
+    if (length) *length = static_cast<int>(sink.count + 1);
+    return reinterpret_cast<intptr_t>(block);
+}
+
+intptr_t SaveToFile(VelDocRecord* doc, const char* path)
+{
+    PlatFile file = PlatCreateFile(path);
+    if (!file) return ReportError(doc, ERR_COULD_NOT_OPEN_FILE, "VelSave");
+    SaveSink sink{};
+    sink.file = file;
+    WriteDocument(sink, doc);
+    FlushStage(sink);
+    PlatCloseFile(file);
+    if (sink.failed) {
+        // A truncated RTF file must not pass for a document.
+        PlatDeleteFile(path);
+        return 0;
+    }
+    return 1;
+}
+
+intptr_t Save(VelDocRecord* doc, const char* path, int* length)
+{
+    if (!doc) return 0;
+    if (!path || !path[0]) return SaveToMemory(doc, length);
+    return SaveToFile(doc, path);
+}
+
+}  // namespace
+
+extern "C" {
+
+VELEXPORT intptr_t VELAPI VelSaveFile(HVELDOC doc, const char* path)
+{
+    return Save(doc, path, nullptr);
+}
+
+VELEXPORT HGLOBAL VELAPI VelGetData(HVELDOC doc, int* length)
+{
+    return reinterpret_cast<HGLOBAL>(Save(doc, nullptr, length));
+}
+
+}  // extern "C"

@@ -1,0 +1,254 @@
+#include "writer.h"
+
+#include <cstring>
+
+#include "memory.h"
+#include "messages.h"
+
+namespace {
+
+// What PutRtfText does with each byte below 128: 0 writes it as it is.
+enum TextAction : unsigned char {
+    TEXT_PLAIN = 0,
+    TEXT_PAR,        // CR: \par and the end of the output line
+    TEXT_DROP,       // LF: nothing
+    TEXT_WORD_TAB,   // \tab
+    TEXT_WORD_PAGE,  // \page
+    TEXT_WORD_COL,   // \column
+    TEXT_ESCAPED,    // a backslash, then the mapped character
+    TEXT_BACKSLASH,  // escaped unless backslashes are raw
+};
+
+struct TextTable {
+    unsigned char action[128];
+    char escaped[128];  // the character after the escaping backslash
+};
+
+constexpr TextTable MakeTextTable()
+{
+    TextTable t{};
+    t.action[13] = TEXT_PAR;
+    t.action[10] = TEXT_DROP;
+    t.action[9] = TEXT_WORD_TAB;
+    t.action[12] = TEXT_WORD_PAGE;
+    t.action[22] = TEXT_WORD_COL;
+    t.action[14] = TEXT_ESCAPED;
+    t.escaped[14] = '~';  // non-breaking space
+    t.action[23] = TEXT_ESCAPED;
+    t.escaped[23] = '_';  // non-breaking hyphen
+    t.action['{'] = TEXT_ESCAPED;
+    t.escaped['{'] = '{';
+    t.action['}'] = TEXT_ESCAPED;
+    t.escaped['}'] = '}';
+    t.action['\\'] = TEXT_BACKSLASH;
+    return t;
+}
+
+constexpr TextTable kText = MakeTextTable();
+
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+// The pending line's rules, for one byte. The owed space comes first, so it
+// counts for the rules; any failed flush ends the write before `ch` is stored.
+inline int PutChar(VelDocRecord* doc, RtfStream* s, unsigned char ch)
+{
+    if (s->PendingSpace) {
+        s->Line[s->LineLength++] = ' ';
+        s->PendingSpace = 0;
+    }
+    if (!s->NoBreak && !(s->StreamMode & MODE_IN_ESCAPE)) {
+        // After a word once the line holds 76 characters, at the latest after 101.
+        if ((s->LineLength >= 76 && s->Line[s->LineLength - 1] == ' ') || s->LineLength > 100) {
+            if (!FlushRtfLine(doc)) return 0;
+        }
+    }
+    // Long runs of control words break before a backslash.
+    if (ch == '\\' && !(s->StreamMode & MODE_RAW_BACKSLASH) && s->LineLength >= 151) {
+        if (!FlushRtfLine(doc)) return 0;
+    }
+    if (s->LineLength + 2 > kLineLimit) {
+        if (!FlushRtfLine(doc)) return 0;
+    }
+    s->Line[s->LineLength++] = static_cast<char>(ch);
+    return 1;
+}
+
+// Decimal digits of a 32-bit value into `out` (12 bytes); gives the length.
+int FormatDecimal(int value, char* out)
+{
+    char digits[12];
+    int n = 0;
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    int length = 0;
+    if (value < 0) out[length++] = '-';
+    while (n) out[length++] = digits[--n];
+    return length;
+}
+
+}  // namespace
+
+int64_t NextBodyCapacity(int64_t capacity, int64_t needed)
+{
+    if (needed > kMaxBlockSize) return -1;
+    int64_t grown = capacity + capacity / 4;
+    if (grown < needed) grown = needed;
+    return grown > kMaxBlockSize ? kMaxBlockSize : grown;
+}
+
+int GrowBody(VelDocRecord* doc, int64_t needed, const char* caption)
+{
+    RtfStream* s = doc->Stream;
+    int64_t capacity = NextBodyCapacity(s->BodyCapacity, needed);
+    if (capacity < 0) {
+        // As far as the caller can tell, the block could not be had.
+        ReportError(nullptr, ERR_OUT_OF_MEMORY, "OurRealloc");
+        return ReportError(doc, ERR_OUT_OF_MEMORY, caption);
+    }
+    void* body = OurRealloc(s->Body, static_cast<int>(capacity));
+    if (!body) return ReportError(doc, ERR_OUT_OF_MEMORY, caption);
+    s->Body = static_cast<char*>(body);
+    s->BodyCapacity = static_cast<int>(capacity);
+    return 1;
+}
+
+int FlushRtfLine(VelDocRecord* doc)
+{
+    RtfStream* s = doc->Stream;
+    if (s->LineLength == 0) return 1;
+    s->Line[s->LineLength] = '\r';
+    s->Line[s->LineLength + 1] = '\n';
+    int length = s->LineLength + 2;
+    int64_t needed = static_cast<int64_t>(s->BodyLength) + length;
+    if (needed > s->BodyCapacity && !GrowBody(doc, needed, "FlushRtfLine")) {
+        return 0;  // the line stays pending as it was
+    }
+    std::memcpy(s->Body + s->BodyLength, s->Line, static_cast<size_t>(length));
+    s->BodyLength += length;
+    s->LineLength = 0;
+    s->PendingSpace = 0;
+    return 1;
+}
+
+int PutRtfChar(VelDocRecord* doc, unsigned char ch)
+{
+    return PutChar(doc, doc->Stream, ch);
+}
+
+int PutControlWord(VelDocRecord* doc, const char* word, int kind, int value)
+{
+    RtfStream* s = doc->Stream;
+    s->PendingSpace = 0;
+    s->NoBreak = 1;
+    int ok = PutChar(doc, s, '\\') && PutRtfString(doc, word);
+    if (ok && kind == PARAM_INT) {
+        char digits[12];
+        int length = FormatDecimal(value, digits);
+        ok = PutRtfText(doc, digits, length);
+    }
+    s->NoBreak = 0;
+    if (!ok) return 0;
+    s->PendingSpace = 1;
+    return 1;
+}
+
+int BeginRtfGroup(VelDocRecord* doc)
+{
+    RtfStream* s = doc->Stream;
+    s->PendingSpace = 0;
+    s->GroupDepth += 1;
+    return PutChar(doc, s, '{');
+}
+
+int EndRtfGroup(VelDocRecord* doc)
+{
+    RtfStream* s = doc->Stream;
+    s->PendingSpace = 0;
+    s->GroupDepth -= 1;
+    return PutChar(doc, s, '}');
+}
+
+int PutHexByte(VelDocRecord* doc, unsigned char b)
+{
+    RtfStream* s = doc->Stream;
+    if (!PutChar(doc, s, static_cast<unsigned char>(kHexDigits[b >> 4]))) return 0;
+    int saved = s->NoBreak;
+    s->NoBreak = 1;
+    int ok = PutChar(doc, s, static_cast<unsigned char>(kHexDigits[b & 15]));
+    s->NoBreak = saved;
+    return ok;
+}
+
+int PutEscapedChar(VelDocRecord* doc, unsigned char b)
+{
+    RtfStream* s = doc->Stream;
+    if (!PutChar(doc, s, '\\')) return 0;
+    s->StreamMode |= MODE_IN_ESCAPE;
+    int ok = PutChar(doc, s, '\'') && PutHexByte(doc, b);
+    s->StreamMode &= ~MODE_IN_ESCAPE;
+    return ok;
+}
+
+int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
+{
+    RtfStream* s = doc->Stream;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes);
+    for (int i = 0; i < count; ++i) {
+        unsigned char ch = p[i];
+        if (ch >= 128) {
+            if (!PutEscapedChar(doc, ch)) return 0;
+            continue;
+        }
+        int ok = 1;
+        switch (kText.action[ch]) {
+        case TEXT_PLAIN:
+            ok = PutChar(doc, s, ch);
+            break;
+        case TEXT_PAR:
+            ok = PutControlWord(doc, "par", PARAM_NONE, 0) && FlushRtfLine(doc);
+            break;
+        case TEXT_DROP:
+            break;
+        case TEXT_WORD_TAB:
+            ok = PutControlWord(doc, "tab", PARAM_NONE, 0);
+            break;
+        case TEXT_WORD_PAGE:
+            ok = PutControlWord(doc, "page", PARAM_NONE, 0);
+            break;
+        case TEXT_WORD_COL:
+            ok = PutControlWord(doc, "column", PARAM_NONE, 0);
+            break;
+        case TEXT_ESCAPED:
+            ok = PutChar(doc, s, '\\');
+            s->StreamMode |= MODE_IN_ESCAPE;
+            ok = ok && PutChar(doc, s, static_cast<unsigned char>(kText.escaped[ch]));
+            break;
+        case TEXT_BACKSLASH:
+            if (!(s->StreamMode & MODE_RAW_BACKSLASH)) {
+                ok = PutChar(doc, s, '\\');
+                s->StreamMode |= MODE_IN_ESCAPE;
+            }
+            ok = ok && PutChar(doc, s, '\\');
+            break;
+        }
+        s->StreamMode &= ~MODE_IN_ESCAPE;
+        if (!ok) return 0;
+    }
+    return 1;
+}
+
+int PutRtfString(VelDocRecord* doc, const char* text)
+{
+    if (!text) return 1;
+    size_t length = std::strlen(text);
+    // Texts beyond 2^31 - 1 bytes are written in slices.
+    while (length > 0x7FFFFFFF) {
+        if (!PutRtfText(doc, text, 0x7FFFFFFF)) return 0;
+        text += 0x7FFFFFFF;
+        length -= 0x7FFFFFFF;
+    }
+    return PutRtfText(doc, text, static_cast<int>(length));
+}

@@ -1,0 +1,309 @@
+/*
+ * velrtf.h - the public interface of velrtf, a library that writes Rich Text
+ * Format documents.
+ *
+ * A host creates a document with VelNewDoc, builds it by calling the content
+ * functions in document order, takes the RTF with VelSaveFile or VelGetData
+ * and releases the document with VelEndDoc. Every content function returns 1
+ * on success and 0 on failure; failures are reported through a numbered
+ * message (see VelGetLastMessage and VelSetFlags).
+ *
+ * Usable from C and C++. On Windows the Windows types come from <windows.h>;
+ * elsewhere this header declares the few Windows names a host needs to use
+ * the memory handles the library hands out (HGLOBAL, GMEM_MOVEABLE,
+ * GlobalAlloc, GlobalLock, GlobalUnlock, GlobalSize, GlobalFree), with their
+ * Windows meanings, exported by the library itself.
+ */
+#ifndef VELRTF_H
+#define VELRTF_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#if defined(_WIN32)
+#  include <windows.h>
+#  define VELAPI WINAPI
+#  if defined(VELRTF_STATIC)
+#    define VELEXPORT
+#  elif defined(VELRTF_BUILDING)
+#    define VELEXPORT __declspec(dllexport)
+#  else
+#    define VELEXPORT __declspec(dllimport)
+#  endif
+typedef wchar_t VELWCHAR;
+#else
+#  define VELAPI
+#  define VELEXPORT __attribute__((visibility("default")))
+#  ifndef __cplusplus
+#    include <uchar.h>
+#  endif
+typedef char16_t VELWCHAR;
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if !defined(_WIN32)
+/* ---- Windows memory handles, for hosts on other systems ---------------- */
+
+/* A movable memory block. Lock it to reach its bytes, unlock it when done,
+ * free it when it is no longer needed; exactly as on Windows. */
+typedef void* HGLOBAL;
+
+#define GMEM_FIXED    0x0000u /* accepted; blocks are always movable here */
+#define GMEM_MOVEABLE 0x0002u
+#define GMEM_ZEROINIT 0x0040u
+#define GHND          (GMEM_MOVEABLE | GMEM_ZEROINIT)
+
+/* A new block of `bytes` bytes (zero-filled with GMEM_ZEROINIT), or 0. */
+VELEXPORT HGLOBAL VELAPI GlobalAlloc(unsigned flags, size_t bytes);
+/* The block's bytes, or 0 for an invalid handle. Raises the lock count. */
+VELEXPORT void* VELAPI GlobalLock(HGLOBAL block);
+/* Lowers the lock count: non-zero while the block stays locked, 0 once it is
+ * unlocked (or for an invalid handle). */
+VELEXPORT int VELAPI GlobalUnlock(HGLOBAL block);
+/* The size asked for when the block was made or last resized; 0 for an
+ * invalid handle. */
+VELEXPORT size_t VELAPI GlobalSize(HGLOBAL block);
+/* Releases the block: 0 on success, the handle itself when it is invalid. */
+VELEXPORT HGLOBAL VELAPI GlobalFree(HGLOBAL block);
+
+/* The two records of the font enumeration callback, laid out as on Windows. */
+typedef struct tagLOGFONTA {
+    int32_t lfHeight;
+    int32_t lfWidth;
+    int32_t lfEscapement;
+    int32_t lfOrientation;
+    int32_t lfWeight;
+    uint8_t lfItalic;
+    uint8_t lfUnderline;
+    uint8_t lfStrikeOut;
+    uint8_t lfCharSet;
+    uint8_t lfOutPrecision;
+    uint8_t lfClipPrecision;
+    uint8_t lfQuality;
+    uint8_t lfPitchAndFamily;
+    char lfFaceName[32];
+} LOGFONTA;
+
+typedef struct tagTEXTMETRICA {
+    int32_t tmHeight;
+    int32_t tmAscent;
+    int32_t tmDescent;
+    int32_t tmInternalLeading;
+    int32_t tmExternalLeading;
+    int32_t tmAveCharWidth;
+    int32_t tmMaxCharWidth;
+    int32_t tmWeight;
+    int32_t tmOverhang;
+    int32_t tmDigitizedAspectX;
+    int32_t tmDigitizedAspectY;
+    uint8_t tmFirstChar;
+    uint8_t tmLastChar;
+    uint8_t tmDefaultChar;
+    uint8_t tmBreakChar;
+    uint8_t tmItalic;
+    uint8_t tmUnderlined;
+    uint8_t tmStruckOut;
+    uint8_t tmPitchAndFamily;
+    uint8_t tmCharSet;
+} TEXTMETRICA;
+#endif
+
+/* ---- Documents ---------------------------------------------------------- */
+
+/* The document handle. Opaque; valid from VelNewDoc to VelEndDoc. */
+typedef struct VelDocRecord* HVELDOC;
+
+/* Document flags (VelSetFlags). */
+#define DOCFLAG_QUIET       0x1u /* store reports for VelGetLastMessage, show nothing */
+#define DOCFLAG_ONE_MESSAGE 0x2u /* after one message box, drop later reports */
+
+/* ---- Character formatting ---------------------------------------------- */
+#define CHAR_ULINE   0x00001u /* \ul */
+#define CHAR_BOLD    0x00002u /* \b */
+#define CHAR_ITALIC  0x00004u /* \i */
+#define CHAR_STRIKE  0x00008u /* \strike */
+#define CHAR_SUPER   0x00010u /* \up6 */
+#define CHAR_SUB     0x00020u /* \dn6 */
+#define CHAR_HIDDEN  0x00040u /* \v */
+#define CHAR_ULINED  0x00100u /* double underline, \uldb */
+#define CHAR_PROTECT 0x00200u /* \protect */
+#define CHAR_HLINK   0x04000u /* hyperlink mark, \zqhlink */
+#define CHAR_CAPS    0x10000u /* \caps */
+#define CHAR_SCAPS   0x20000u /* \scaps */
+
+/* ---- Paragraph formatting ---------------------------------------------- */
+#define PARA_CENTER     0x00001u
+#define PARA_RIGHT      0x00002u
+#define PARA_DOUBLE     0x00004u
+#define PARA_BOX_TOP    0x00010u
+#define PARA_BOX_BOT    0x00020u
+#define PARA_BOX_LEFT   0x00040u
+#define PARA_BOX_RIGHT  0x00080u
+#define PARA_BOX        0x000F0u
+#define PARA_BOX_DOUBLE 0x00100u
+#define PARA_BOX_THICK  0x00200u
+#define PARA_LEFT       0x00400u
+#define PARA_JUSTIFY    0x00800u
+#define PARA_KEEP       0x04000u
+#define PARA_KEEP_NEXT  0x08000u
+#define PARA_WIDOW      0x10000u
+
+#define TAB_LEFT    0
+#define TAB_RIGHT   1
+#define TAB_CENTER  2
+#define TAB_DECIMAL 3
+
+#define LEADER_NONE  0
+#define LEADER_DOT   1
+#define LEADER_HYPH  2
+#define LEADER_ULINE 4
+
+#define BREAK_SECT 0
+#define BREAK_COL  1
+#define BREAK_PAGE 2
+
+/* ---- Bullets and numbering --------------------------------------------- */
+#define NUM_DEC       0
+#define NUM_UPR_ALPHA 1
+#define NUM_LWR_ALPHA 2
+#define NUM_UPR_ROMAN 3
+#define NUM_LWR_ROMAN 4
+#define NUM_CONT      0x1u
+
+/* ---- Headers and footers ----------------------------------------------- */
+#define HF_HEADER       1
+#define HF_HEADER_FIRST 2
+#define HF_HEADER_LEFT  3
+#define HF_HEADER_RIGHT 4
+#define HF_FOOTER       5
+#define HF_FOOTER_FIRST 6
+#define HF_FOOTER_LEFT  7
+#define HF_FOOTER_RIGHT 8
+
+/* ---- Tables -------------------------------------------------------------- */
+#define ROW_CENTER 0x1u
+#define ROW_RIGHT  0x2u
+
+#define CELL_VALIGN_TOP    0
+#define CELL_VALIGN_CENTER 1
+#define CELL_VALIGN_BOTTOM 2
+
+#define CELL_HMERGE_FIRST 0x1u
+#define CELL_HMERGE       0x2u
+#define CELL_VMERGE_FIRST 0x4u
+#define CELL_VMERGE       0x8u
+
+/* ==== Document lifecycle ================================================== */
+
+/* A new, empty document, or 0 when memory runs out. */
+VELEXPORT HVELDOC VELAPI VelNewDoc(void);
+/* Releases the document and everything it owns; 1 (0 for a null handle). */
+VELEXPORT int VELAPI VelEndDoc(HVELDOC doc);
+/* Saves the RTF to `path` (an existing file is replaced): 1, or 0 on failure.
+ * With a null or empty path, saves to memory as VelGetData does and returns
+ * the memory handle (so the result is pointer-sized). */
+VELEXPORT intptr_t VELAPI VelSaveFile(HVELDOC doc, const char* path);
+/* The RTF in a new movable memory block, followed by a NUL byte, or 0. When
+ * `length` is not null it receives the RTF length plus 1 (the NUL counted).
+ * The block belongs to the caller: GlobalFree it, or pass it to
+ * VelHandleToStr / VelHandleToStrInChunks, which free it. */
+VELEXPORT HGLOBAL VELAPI VelGetData(HVELDOC doc, int* length);
+
+/* ==== Messages and flags ================================================== */
+
+/* The number of the last report stored quietly (0 when none). `message`
+ * (300 bytes are enough) receives its text and `caption` the caption of the
+ * operation that failed; either may be null. */
+VELEXPORT int VELAPI VelGetLastMessage(char* message, char* caption);
+/* Forgets the last stored report; 1. */
+VELEXPORT int VELAPI VelResetLastMessage(void);
+/* Sets (`set` non-zero) or clears `bits` in the flags of `doc`, or, with a
+ * null document, in the default flags that new documents and reports without
+ * a document use. Returns the resulting flags. */
+VELEXPORT unsigned VELAPI VelSetFlags(HVELDOC doc, int set, unsigned bits);
+/* Kept for old hosts; does nothing and returns 1. */
+VELEXPORT int VELAPI WEP(void);
+
+/* ==== Handle and string conversion ======================================== */
+
+/* A new movable block holding a copy of `size` bytes of `source`, or 0. */
+VELEXPORT HGLOBAL VELAPI VelStrToHandle(const char* source, int size);
+/* Builds one block of `total` bytes chunk by chunk: the call with offset 0
+ * makes the block, later calls pass the handle it returned. Returns the
+ * handle, or 0 when nothing was copied. */
+VELEXPORT HGLOBAL VELAPI VelStrToHandleInChunks(const char* chunk, int total, HGLOBAL block,
+                                               int offset, int length);
+/* Copies `size` bytes of the block to `dest` and frees the block: 1, or 0. */
+VELEXPORT int VELAPI VelHandleToStr(char* dest, int size, HGLOBAL block);
+/* Copies one chunk of a block of `total` bytes, starting at `offset`, to the
+ * start of `dest`. Frees the block after its last chunk. 1 when a chunk was
+ * copied, 0 when nothing was left or on failure. */
+VELEXPORT int VELAPI VelHandleToStrInChunks(char* dest, int total, HGLOBAL block, int offset,
+                                           int length);
+/* Writes the `count` characters of `chars` to `dest`, each preceded by its
+ * lead byte from `leads` (when given and non-zero) on a multi-byte system,
+ * then a NUL. Returns the bytes written before the NUL. */
+VELEXPORT int VELAPI VelMakeMbcs(char* dest, const char* chars, const char* leads, int count);
+
+/* ==== Direct RTF ========================================================== */
+
+/* Starts a group on a new line: `{`, then `\*` when `star` is non-zero, then
+ * `\word` when a word is given. */
+VELEXPORT int VELAPI VelBeginGroup(HVELDOC doc, const char* word, int star);
+/* Closes a group and ends the output line. */
+VELEXPORT int VELAPI VelEndGroup(HVELDOC doc);
+/* Writes `\word`, followed by `value` when `hasParam` is non-zero. */
+VELEXPORT int VELAPI VelInsertControl(HVELDOC doc, const char* word, int hasParam, int value);
+/* Appends ready-made RTF unchanged (no escaping, no line breaking). The host
+ * balances its braces. */
+VELEXPORT int VELAPI VelInsertRaw(HVELDOC doc, const char* rtf);
+
+/* ==== Fonts =============================================================== */
+
+/* The font enumeration callback: records the family and character set of the
+ * font being added to the document passed as `doc`, and stops the
+ * enumeration (returns 0). The library passes it to the system itself. */
+VELEXPORT int VELAPI VelEnumFont(const LOGFONTA* font, const TEXTMETRICA* metric, unsigned type,
+                                 intptr_t doc);
+
+/* ==== Text ================================================================ */
+
+/* ANSI text: \, { and } escaped, bytes of 128 and above as \'hh, CR as a
+ * paragraph mark (LF dropped), TAB, form feed (page), 22 (column), 14
+ * (non-breaking space) and 23 (non-breaking hyphen) as their control words. */
+VELEXPORT int VELAPI VelInsertText(HVELDOC doc, const char* text);
+/* UTF-16 text, every unit as \u with a "?" for readers without Unicode. */
+VELEXPORT int VELAPI VelInsertUText(HVELDOC doc, const VELWCHAR* text);
+
+/* ==== Paragraphs ========================================================== */
+
+/* BREAK_SECT ends the section (the next content opens a new one), BREAK_COL
+ * and BREAK_PAGE break the column or the page. Other types give 0. */
+VELEXPORT int VELAPI VelInsertBreak(HVELDOC doc, int type);
+
+/* ==== Sections ============================================================ */
+
+/* Initialises a section (\sectd): page layout, headers and footers follow. */
+VELEXPORT int VELAPI VelInitSect(HVELDOC doc);
+/* Begins the section's text. Content calls do both steps by themselves. */
+VELEXPORT int VELAPI VelBeginSectText(HVELDOC doc);
+/* Paper size in twips, and landscape when non-zero; for the document before
+ * any section, for the section while it is initialised. 0 sizes are left out. */
+VELEXPORT int VELAPI VelPaper(HVELDOC doc, int width, int height, int landscape);
+/* Page margins, and the header and footer distances, in twips; negative
+ * values are left out. */
+VELEXPORT int VELAPI VelMargin(HVELDOC doc, int left, int right, int top, int bottom, int header,
+                               int footer);
+/* Newspaper columns and their spacing, whether the section starts a new page,
+ * and the page number it restarts at (0 or less continues the numbering). */
+VELEXPORT int VELAPI VelSectInfo(HVELDOC doc, int columns, int columnSpace, int newPage,
+                                 int firstPageNumber);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VELRTF_H */

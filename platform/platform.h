@@ -1,0 +1,63 @@
+// The library's one window onto the operating system. Everything outside
+// platform/ calls these functions and never an operating-system header.
+// Two backends implement them: platform_win32.cpp (kernel32, user32, gdi32)
+// and platform_posix.cpp (Linux and other POSIX systems).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "velrtf.h"
+
+// ---- Movable global memory ------------------------------------------------
+// Blocks behave as Windows movable global memory: a handle, a lock count, a
+// data pointer that may move on resize, and the size asked for.
+// Every allocation and resize passes the fault-injection seam first.
+
+HGLOBAL PlatGlobalAlloc(size_t bytes);                // GMEM_MOVEABLE; 0 on failure
+void* PlatGlobalLock(HGLOBAL block);                  // 0 on failure
+int PlatGlobalUnlock(HGLOBAL block);                  // non-zero while still locked
+HGLOBAL PlatGlobalReAlloc(HGLOBAL block, size_t bytes);  // 0 on failure; the block stays intact
+HGLOBAL PlatGlobalHandle(const void* data);           // the handle of a locked block's data
+HGLOBAL PlatGlobalFree(HGLOBAL block);                // 0 on success
+size_t PlatGlobalSize(HGLOBAL block);                 // 0 for an invalid handle
+
+// ---- Files ------------------------------------------------------------------
+struct PlatFileRecord;
+using PlatFile = PlatFileRecord*;
+
+PlatFile PlatCreateFile(const char* path);         // for writing; replaces an existing file; 0 on failure
+PlatFile PlatOpenFile(const char* path);           // for reading; 0 on failure
+int PlatWriteFile(PlatFile file, const void* data, uint32_t length);  // 1 when every byte was written
+int PlatReadFile(PlatFile file, void* data, uint32_t length, uint32_t* got);
+int64_t PlatFileSize(PlatFile file);               // -1 on failure
+int PlatSeekFile(PlatFile file, int64_t offset);   // from the start; 1 on success
+void PlatCloseFile(PlatFile file);
+void PlatDeleteFile(const char* path);
+
+// ---- User interface and display --------------------------------------------
+// A modal message box with an OK button; `caption` is never null here.
+void PlatMessageBox(const char* text, const char* caption);
+// Pixels per logical inch of the screen.
+void PlatScreenResolution(int* x, int* y);
+// 1 when the ANSI code page has characters of more than one byte.
+int PlatMultiByteCodePage();
+
+// ---- Arithmetic and strings -------------------------------------------------
+// a * b / c formed in 64 bits, rounded to nearest with halves away from zero;
+// -1 for a zero divisor or a result outside 32 bits.
+int PlatMulDiv(int a, int b, int c);
+// Compares two ANSI strings without regard to case: <0, 0 or >0.
+int PlatCompareNoCase(const char* a, const char* b);
+
+// ---- Fonts --------------------------------------------------------------------
+// Enumerates the installed fonts named `face`, calling `callback` with each
+// until it returns 0. An uninstalled name never calls it.
+using PlatFontCallback = int(VELAPI*)(const LOGFONTA* font, const TEXTMETRICA* metric,
+                                      unsigned type, intptr_t user);
+void PlatEnumFonts(const char* face, PlatFontCallback callback, intptr_t user);
+
+// ---- Library entry ------------------------------------------------------------
+// Implemented by the core; the backends call it when the library is loaded
+// into a process (attach 1) and when it leaves (attach 0).
+int LibraryMain(int attach);
