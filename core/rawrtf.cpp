@@ -38,8 +38,9 @@ VELEXPORT int VELAPI VelInsertControl(HVELDOC doc, const char* word, int hasPara
 
 VELEXPORT int VELAPI VelInsertRaw(HVELDOC doc, const char* rtf)
 {
-    if (!doc || !CheckCallSequence(doc, OP_INSERT_RAW)) return 0;
+    if (!doc) return 0;
     UndoOnFailure undo(doc);
+    if (!CheckCallSequence(doc, OP_INSERT_RAW)) return undo.Refused();
     if (!FlushRtfLine(doc)) return 0;
     RtfStream* s = doc->Stream;
     size_t length = rtf ? std::strlen(rtf) : 0;

@@ -1,7 +1,8 @@
 // A failed operation leaves the document as it was. An operation arms an
-// UndoOnFailure once its sequence check has passed; unless it reaches
-// Commit(), the guard puts the stream, the tables' counts, the sequence state
-// and the table counters back on every return path. The only way a write
+// UndoOnFailure before its sequence check; unless it reaches Commit() or
+// Refused(), the guard puts the stream, the tables' counts, the sequence
+// state and the table counters back on every return path, the section that
+// the check may have opened by itself included. The only way a write
 // fails is that memory runs out, so a document that hit the wall can still be
 // saved, with exactly what was written before the failed call.
 #pragma once
@@ -40,6 +41,14 @@ public:
     {
         committed_ = true;
         return 1;
+    }
+
+    // The sequence check refused the call: what its own section calls did
+    // stands. Gives 0, the operation's result.
+    int Refused()
+    {
+        committed_ = true;
+        return 0;
     }
 
 private:

@@ -1,8 +1,8 @@
-// The example host: writes a document that shows what velrtf can do and
-// saves it as velrtf-demo.rtf (or the path given as the first argument).
+// The example host: writes a document that shows what velrtf can do, and
+// saves it as out/velrtf-demo.rtf (or at the path given as the argument).
 #include <cstdio>
 
-#include "velrtf.h"
+#include "demo.h"
 
 int main(int argc, char** argv)
 {
@@ -12,8 +12,26 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "velrtf-demo: could not create a document\n");
         return 1;
     }
-    VelInsertText(doc, "velrtf writes Rich Text Format.\r\n");
-    VelInsertRaw(doc, "{\\b Ready-made RTF} goes in unchanged.\\par\r\n");
+    VelSetFlags(doc, 1, DOCFLAG_QUIET);
+    VelResetLastMessage();
+
+    DemoStyles(doc);
+    DemoPageSetup(doc);
+    DemoHeadersFooters(doc);
+    DemoIntroduction(doc);
+    DemoLetter(doc);
+    DemoTables(doc);
+    DemoReport(doc);
+    DemoLandscapeColumns(doc);
+    DemoObjects(doc);
+
+    char message[300];
+    char caption[1000];
+    if (VelGetLastMessage(message, caption) != 0) {
+        std::fprintf(stderr, "velrtf-demo: %s reported \"%s\"\n", caption, message);
+        VelEndDoc(doc);
+        return 1;
+    }
     if (VelSaveFile(doc, path) != 1) {
         std::fprintf(stderr, "velrtf-demo: could not save %s\n", path);
         VelEndDoc(doc);

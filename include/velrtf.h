@@ -269,6 +269,8 @@ VELEXPORT int VELAPI VelInsertRaw(HVELDOC doc, const char* rtf);
 VELEXPORT int VELAPI VelEnumFont(const LOGFONTA* font, const TEXTMETRICA* metric, unsigned type,
                                  intptr_t doc);
 
+/* ==== Character formatting ================================================ */
+
 /* ==== Text ================================================================ */
 
 /* ANSI text: \, { and } escaped, bytes of 128 and above as \'hh, CR as a
@@ -283,6 +285,11 @@ VELEXPORT int VELAPI VelInsertUText(HVELDOC doc, const VELWCHAR* text);
 /* BREAK_SECT ends the section (the next content opens a new one), BREAK_COL
  * and BREAK_PAGE break the column or the page. Other types give 0. */
 VELEXPORT int VELAPI VelInsertBreak(HVELDOC doc, int type);
+/* Resets the paragraph properties (\pard), keeping the paragraph in the
+ * table row that is open. */
+VELEXPORT int VELAPI VelResetParaProp(HVELDOC doc);
+
+/* ==== Bullets and numbering =============================================== */
 
 /* ==== Sections ============================================================ */
 
@@ -301,6 +308,18 @@ VELEXPORT int VELAPI VelMargin(HVELDOC doc, int left, int right, int top, int bo
  * and the page number it restarts at (0 or less continues the numbering). */
 VELEXPORT int VELAPI VelSectInfo(HVELDOC doc, int columns, int columnSpace, int newPage,
                                  int firstPageNumber);
+
+/* ==== Headers and footers ================================================= */
+
+/* ==== Stylesheet ========================================================== */
+
+/* ==== Tables ============================================================== */
+
+/* ==== Frames, text boxes and drawing objects ============================== */
+
+/* ==== Fields, footnotes and bookmarks ===================================== */
+
+/* ==== Pictures ============================================================ */
 
 #ifdef __cplusplus
 }

@@ -11,8 +11,8 @@ VELEXPORT int VELAPI VelInsertBreak(HVELDOC doc, int type)
     // An unknown break is refused before anything, even an implicit section,
     // is written.
     if (!doc || type < BREAK_SECT || type > BREAK_PAGE) return 0;
-    if (!CheckCallSequence(doc, OP_INSERT_BREAK)) return 0;
     UndoOnFailure undo(doc);
+    if (!CheckCallSequence(doc, OP_INSERT_BREAK)) return undo.Refused();
     switch (type) {
     case BREAK_SECT:
         if (!PutWord(doc, "sect")) return 0;

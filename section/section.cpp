@@ -10,8 +10,9 @@ extern "C" {
 
 VELEXPORT int VELAPI VelInitSect(HVELDOC doc)
 {
-    if (!doc || !CheckCallSequence(doc, OP_INIT_SECT)) return 0;
+    if (!doc) return 0;
     UndoOnFailure undo(doc);
+    if (!CheckCallSequence(doc, OP_INIT_SECT)) return undo.Refused();
     doc->SeqState |= SEQ_SECT_INIT;
     if (!PutWord(doc, "sectd")) return 0;
     return undo.Commit();
@@ -29,8 +30,9 @@ VELEXPORT int VELAPI VelBeginSectText(HVELDOC doc)
 
 VELEXPORT int VELAPI VelPaper(HVELDOC doc, int width, int height, int landscape)
 {
-    if (!doc || !CheckCallSequence(doc, OP_PAPER)) return 0;
+    if (!doc) return 0;
     UndoOnFailure undo(doc);
+    if (!CheckCallSequence(doc, OP_PAPER)) return undo.Refused();
     bool section = doc->SeqState & SEQ_SECT_INIT;
     if (landscape && !PutWord(doc, section ? "lndscpsxn" : "landscape")) return 0;
     if (width > 0 && !PutWordValue(doc, section ? "pgwsxn" : "paperw", width)) return 0;
@@ -40,8 +42,9 @@ VELEXPORT int VELAPI VelPaper(HVELDOC doc, int width, int height, int landscape)
 
 VELEXPORT int VELAPI VelMargin(HVELDOC doc, int left, int right, int top, int bottom, int header, int footer)
 {
-    if (!doc || !CheckCallSequence(doc, OP_MARGIN)) return 0;
+    if (!doc) return 0;
     UndoOnFailure undo(doc);
+    if (!CheckCallSequence(doc, OP_MARGIN)) return undo.Refused();
     bool section = doc->SeqState & SEQ_SECT_INIT;
     const struct {
         int value;
@@ -59,8 +62,9 @@ VELEXPORT int VELAPI VelMargin(HVELDOC doc, int left, int right, int top, int bo
 
 VELEXPORT int VELAPI VelSectInfo(HVELDOC doc, int columns, int columnSpace, int newPage, int firstPageNumber)
 {
-    if (!doc || !CheckCallSequence(doc, OP_SECT_INFO)) return 0;
+    if (!doc) return 0;
     UndoOnFailure undo(doc);
+    if (!CheckCallSequence(doc, OP_SECT_INFO)) return undo.Refused();
     if (!PutWord(doc, newPage ? "sbkpage" : "sbknone")) return 0;
     if (firstPageNumber >= 1) {
         if (!PutWordValue(doc, "pgnstarts", firstPageNumber) || !PutWord(doc, "pgnrestart")) return 0;

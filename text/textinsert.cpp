@@ -28,8 +28,9 @@ extern "C" {
 
 VELEXPORT int VELAPI VelInsertText(HVELDOC doc, const char* text)
 {
-    if (!doc || !CheckCallSequence(doc, OP_INSERT_TEXT)) return 0;
+    if (!doc) return 0;
     UndoOnFailure undo(doc);
+    if (!CheckCallSequence(doc, OP_INSERT_TEXT)) return undo.Refused();
     if (!text) text = "";
     doc->ParaClosed = EndsParagraph(text, std::strlen(text));
     if (!PutRtfString(doc, text)) return 0;
@@ -38,8 +39,9 @@ VELEXPORT int VELAPI VelInsertText(HVELDOC doc, const char* text)
 
 VELEXPORT int VELAPI VelInsertUText(HVELDOC doc, const VELWCHAR* text)
 {
-    if (!doc || !CheckCallSequence(doc, OP_INSERT_UTEXT)) return 0;
+    if (!doc) return 0;
     UndoOnFailure undo(doc);
+    if (!CheckCallSequence(doc, OP_INSERT_UTEXT)) return undo.Refused();
     size_t length = text ? UnitCount(text) : 0;
     doc->ParaClosed = length ? EndsParagraph(text, length) : 0;
     // Every unit as \u with its unsigned value, then "?" for readers without

@@ -1,0 +1,3 @@
+#include "demo.h"
+
+void DemoLetter(HVELDOC) {}

@@ -1,0 +1,183 @@
+"""What real RTF readers make of the library's output.
+
+The generator writes every reader document once; LibreOffice converts them
+all to flat ODT in one start (and to PDF when a check asks for pages); pandoc
+turns each into its JSON tree. Checks then ask for the recovered text,
+tables, page layout and so on through the helpers below.
+"""
+
+import json
+import os
+import shutil
+import subprocess
+import tempfile
+import xml.etree.ElementTree as ET
+
+WORK = os.environ.get("VELRTF_READER_WORK", os.path.join(tempfile.gettempdir(), "velrtf-readers"))
+DOCS = os.path.join(WORK, "docs")
+SOFFICE = shutil.which("soffice") or shutil.which("libreoffice")
+PANDOC = shutil.which("pandoc")
+PDFTOTEXT = shutil.which("pdftotext")
+
+NS = {
+    "office": "urn:oasis:names:tc:opendocument:xmlns:office:1.0",
+    "style": "urn:oasis:names:tc:opendocument:xmlns:style:1.0",
+    "text": "urn:oasis:names:tc:opendocument:xmlns:text:1.0",
+    "table": "urn:oasis:names:tc:opendocument:xmlns:table:1.0",
+    "draw": "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0",
+    "fo": "urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0",
+    "svg": "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0",
+    "xlink": "http://www.w3.org/1999/xlink",
+}
+
+
+def q(name):
+    """'text:p' as ElementTree's '{namespace}p'."""
+    prefix, local = name.split(":")
+    return "{%s}%s" % (NS[prefix], local)
+
+
+def generate(generator):
+    """Writes every reader document into DOCS afresh."""
+    shutil.rmtree(WORK, ignore_errors=True)
+    os.makedirs(DOCS)
+    subprocess.run([generator, DOCS], check=True, timeout=120)
+
+
+def rtf_path(name):
+    return os.path.join(DOCS, name + ".rtf")
+
+
+def rtf_text(name):
+    with open(rtf_path(name), "rb") as f:
+        return f.read().decode("latin-1")
+
+
+_converted = {}
+
+
+def convert_all(kind):
+    """Converts every document to `kind` ("fodt" or "pdf") in one
+    LibreOffice start; gives the output folder."""
+    if kind in _converted:
+        return _converted[kind]
+    out = os.path.join(WORK, kind)
+    os.makedirs(out, exist_ok=True)
+    profile = tempfile.mkdtemp(prefix="velrtf-lo-profile-")
+    files = sorted(os.path.join(DOCS, f) for f in os.listdir(DOCS) if f.endswith(".rtf"))
+    try:
+        subprocess.run(
+            [SOFFICE, "-env:UserInstallation=file://" + profile, "--headless", "--norestore",
+             "--convert-to", kind, "--outdir", out] + files,
+            check=True, timeout=600, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    finally:
+        shutil.rmtree(profile, ignore_errors=True)
+    _converted[kind] = out
+    return out
+
+
+_odt = {}
+
+
+def libreoffice(name):
+    """The flat ODT tree LibreOffice makes of the document."""
+    if name not in _odt:
+        path = os.path.join(convert_all("fodt"), name + ".fodt")
+        if not os.path.exists(path):
+            raise AssertionError("LibreOffice did not open %s.rtf" % name)
+        _odt[name] = ET.parse(path).getroot()
+    return _odt[name]
+
+
+def pdf_pages(name):
+    """The text of each page of the PDF that LibreOffice prints."""
+    path = os.path.join(convert_all("pdf"), name + ".pdf")
+    text = subprocess.run([PDFTOTEXT, "-layout", path, "-"], check=True, capture_output=True,
+                          timeout=60).stdout.decode("utf-8")
+    pages = text.split("\f")
+    if pages and not pages[-1].strip():
+        pages.pop()
+    return pages
+
+
+_pandoc = {}
+
+
+def pandoc(name):
+    """pandoc's JSON tree of the document."""
+    if name not in _pandoc:
+        out = subprocess.run([PANDOC, "-f", "rtf", "-t", "json", rtf_path(name)], check=True,
+                             capture_output=True, timeout=60).stdout
+        _pandoc[name] = json.loads(out)
+    return _pandoc[name]
+
+
+def pandoc_plain(name):
+    """pandoc's plain-text rendering of the document."""
+    return subprocess.run([PANDOC, "-f", "rtf", "-t", "plain", "--wrap=none", rtf_path(name)],
+                          check=True, capture_output=True, timeout=60).stdout.decode("utf-8")
+
+
+# ---- Flat ODT helpers -------------------------------------------------------------
+
+def body(root):
+    return root.find("office:body/office:text", NS)
+
+
+def inline_text(element):
+    """The text of a paragraph or span: spaces, tabs and line breaks
+    expanded, notes and frames left out."""
+    parts = [element.text or ""]
+    for child in element:
+        tag = child.tag
+        if tag == q("text:s"):
+            parts.append(" " * int(child.get(q("text:c"), "1")))
+        elif tag == q("text:tab"):
+            parts.append("\t")
+        elif tag == q("text:line-break"):
+            parts.append("\n")
+        elif tag in (q("text:note"), q("draw:frame"), q("draw:custom-shape"), q("draw:rect"),
+                     q("draw:line"), q("text:bookmark-start"), q("text:bookmark-end"),
+                     q("text:bookmark")):
+            pass
+        else:
+            parts.append(inline_text(child))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
+def paragraphs(root, within=None):
+    """The text of every paragraph and heading in document order, those in
+    tables included, those in frames, notes and headers left out."""
+    result = []
+
+    def walk(element):
+        for child in element:
+            if child.tag in (q("text:p"), q("text:h")):
+                result.append(inline_text(child))
+            elif child.tag in (q("text:note"), q("draw:frame")):
+                continue
+            else:
+                walk(child)
+
+    walk(within if within is not None else body(root))
+    return result
+
+
+def automatic_styles(root):
+    """Style name -> {property name: value} of the automatic styles, the
+    paragraph, text, table-cell and graphic properties merged."""
+    styles = {}
+    for holder in (root.find("office:automatic-styles", NS), root.find("office:styles", NS)):
+        if holder is None:
+            continue
+        for style in holder.findall("style:style", NS):
+            props = {"family": style.get(q("style:family"))}
+            parent = style.get(q("style:parent-style-name"))
+            if parent:
+                props["parent"] = parent
+            for child in style:
+                for key, value in child.attrib.items():
+                    props[key.split("}")[1] if "}" in key else key] = value
+            styles[style.get(q("style:name"))] = props
+    return styles
