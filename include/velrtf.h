@@ -271,6 +271,32 @@ VELEXPORT int VELAPI VelEnumFont(const LOGFONTA* font, const TEXTMETRICA* metric
 
 /* ==== Character formatting ================================================ */
 
+/* Typeface (null or empty: unchanged), size (points; negative: half-points;
+ * 0: unchanged) and the CHAR_* attributes of `style`, switched on (`on`
+ * non-zero) or off. */
+VELEXPORT int VELAPI VelTextFont(HVELDOC doc, const char* typeface, int size, unsigned style, int on);
+/* As VelTextFont, the typeface taken in character set `charset` (-1: any). */
+VELEXPORT int VELAPI VelTextFont2(HVELDOC doc, const char* typeface, int size, unsigned style, int charset,
+                                  int on);
+/* As VelTextFont2 when `write` is non-zero; with `write` 0 it only adds the
+ * typeface to the font table and writes nothing. */
+VELEXPORT int VELAPI VelTextFont3(HVELDOC doc, const char* typeface, int size, unsigned style, int charset,
+                                  int on, int write);
+/* Back to plain characters (\plain). */
+VELEXPORT int VELAPI VelResetTextProp(HVELDOC doc);
+/* Applies character style `id` (\cs). */
+VELEXPORT int VELAPI VelCharStyleId(HVELDOC doc, int id);
+/* Text color (`fore` non-zero) or highlight color (`fore` 0); colors are
+ * Windows color values, red in the low byte. */
+VELEXPORT int VELAPI VelTextColor(HVELDOC doc, unsigned color, int fore);
+/* As VelTextColor when `write` is non-zero; with `write` 0 it only adds the
+ * color to the color table. */
+VELEXPORT int VELAPI VelTextColor2(HVELDOC doc, unsigned color, int fore, int write);
+/* Opens a superscript (`super` non-zero) or subscript run; font changes wait
+ * until VelEndScriptStyle closes it. */
+VELEXPORT int VELAPI VelBeginScriptStyle(HVELDOC doc, int super);
+VELEXPORT int VELAPI VelEndScriptStyle(HVELDOC doc);
+
 /* ==== Text ================================================================ */
 
 /* ANSI text: \, { and } escaped, bytes of 128 and above as \'hh, CR as a
@@ -288,8 +314,29 @@ VELEXPORT int VELAPI VelInsertBreak(HVELDOC doc, int type);
 /* Resets the paragraph properties (\pard), keeping the paragraph in the
  * table row that is open. */
 VELEXPORT int VELAPI VelResetParaProp(HVELDOC doc);
+/* Alignment, double spacing, keeping, widow control and borders: PARA_*. */
+VELEXPORT int VELAPI VelParaFlags(HVELDOC doc, unsigned flags);
+/* Left, right and first-line indents in twips; -1 leaves a value out. */
+VELEXPORT int VELAPI VelParaIndent(HVELDOC doc, int left, int right, int first);
+/* Space before and after, and line spacing, in twips; -1 leaves a value out. */
+VELEXPORT int VELAPI VelParaSpace(HVELDOC doc, int before, int after, int line);
+/* Shading in percent (at most 100), or with a negative percent a background
+ * color. */
+VELEXPORT int VELAPI VelParaShadeColor(HVELDOC doc, int percent, unsigned color);
+/* Applies paragraph style `id` (\s). */
+VELEXPORT int VELAPI VelParaStyleId(HVELDOC doc, int id);
+/* A tab stop: TAB_* alignment, position in twips, LEADER_* leader. */
+VELEXPORT int VELAPI VelParaTabStop(HVELDOC doc, int type, int position, int leader);
 
 /* ==== Bullets and numbering =============================================== */
+
+/* Makes the paragraph a bulleted (`bullet` non-zero, bullet `style` 0 to 7)
+ * or numbered one (NUM_* `style`, outline `level`, first number `start`,
+ * texts around the number); NUM_CONT in `flags` continues the list without
+ * a label of its own. Call it after the paragraph properties, before the
+ * text. */
+VELEXPORT int VELAPI VelParaBullet(HVELDOC doc, int bullet, int style, int level, int start,
+                                   const char* textBefore, const char* textAfter, unsigned flags);
 
 /* ==== Sections ============================================================ */
 
