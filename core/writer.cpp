@@ -141,13 +141,34 @@ int PutRtfChar(VelDocRecord* doc, unsigned char ch)
 int PutControlWord(VelDocRecord* doc, const char* word, int kind, int value)
 {
     RtfStream* s = doc->Stream;
-    s->PendingSpace = 0;
+    s->PendingSpace = 0;  // a control word delimits the one before it
+    // The word's characters only meet the hard limit, and the backslash the
+    // rule of 151 as well. When neither can fire for a word of up to 32
+    // plain characters and its parameter, write it straight into the line.
+    int start = s->LineLength;
+    if (start < 151 && start + 1 + 32 + 11 + 2 <= kLineLimit) {
+        char* out = s->Line + start;
+        *out++ = '\\';
+        const auto* w = reinterpret_cast<const unsigned char*>(word);
+        int n = 0;
+        while (n < 32 && w[n] && w[n] < 128 && kText.action[w[n]] == TEXT_PLAIN) {
+            out[n] = static_cast<char>(w[n]);
+            ++n;
+        }
+        if (!w[n]) {
+            out += n;
+            if (kind == PARAM_INT) out += FormatDecimal(value, out);
+            s->LineLength = static_cast<int>(out - s->Line);
+            s->PendingSpace = 1;
+            return 1;
+        }
+    }
     s->NoBreak = 1;
     int ok = PutChar(doc, s, '\\') && PutRtfString(doc, word);
     if (ok && kind == PARAM_INT) {
         char digits[12];
-        int length = FormatDecimal(value, digits);
-        ok = PutRtfText(doc, digits, length);
+        int count = FormatDecimal(value, digits);
+        ok = PutRtfText(doc, digits, count);
     }
     s->NoBreak = 0;
     if (!ok) return 0;
@@ -171,9 +192,24 @@ int EndRtfGroup(VelDocRecord* doc)
     return PutChar(doc, s, '}');
 }
 
+// True when a character written now meets no rule but the hard limit: no
+// owed space, no soft break due, room for two more characters.
+inline bool NoRuleDue(const RtfStream* s)
+{
+    int n = s->LineLength;
+    return !s->PendingSpace && !s->NoBreak && !(s->StreamMode & MODE_IN_ESCAPE) && n <= 100 &&
+           !(n >= 76 && s->Line[n - 1] == ' ');
+}
+
 int PutHexByte(VelDocRecord* doc, unsigned char b)
 {
     RtfStream* s = doc->Stream;
+    if (NoRuleDue(s)) {
+        s->Line[s->LineLength] = kHexDigits[b >> 4];
+        s->Line[s->LineLength + 1] = kHexDigits[b & 15];
+        s->LineLength += 2;
+        return 1;
+    }
     if (!PutChar(doc, s, static_cast<unsigned char>(kHexDigits[b >> 4]))) return 0;
     int saved = s->NoBreak;
     s->NoBreak = 1;
@@ -185,6 +221,15 @@ int PutHexByte(VelDocRecord* doc, unsigned char b)
 int PutEscapedChar(VelDocRecord* doc, unsigned char b)
 {
     RtfStream* s = doc->Stream;
+    if (NoRuleDue(s) && s->LineLength < 151) {
+        char* out = s->Line + s->LineLength;
+        out[0] = '\\';
+        out[1] = '\'';
+        out[2] = kHexDigits[b >> 4];
+        out[3] = kHexDigits[b & 15];
+        s->LineLength += 4;
+        return 1;
+    }
     if (!PutChar(doc, s, '\\')) return 0;
     s->StreamMode |= MODE_IN_ESCAPE;
     int ok = PutChar(doc, s, '\'') && PutHexByte(doc, b);
@@ -198,6 +243,19 @@ int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
     const auto* p = reinterpret_cast<const unsigned char*>(bytes);
     for (int i = 0; i < count; ++i) {
         unsigned char ch = p[i];
+        // While the line is shorter than 76 characters no rule can fire for
+        // a plain character: copy the run of them at once.
+        if (ch < 128 && kText.action[ch] == TEXT_PLAIN && s->LineLength < 76 && !s->PendingSpace &&
+            !s->NoBreak && !(s->StreamMode & MODE_IN_ESCAPE)) {
+            int room = 76 - s->LineLength;
+            int end = count - i < room ? count : i + room;
+            int n = i + 1;
+            while (n < end && p[n] < 128 && kText.action[p[n]] == TEXT_PLAIN) ++n;
+            std::memcpy(s->Line + s->LineLength, p + i, static_cast<size_t>(n - i));
+            s->LineLength += n - i;
+            i = n - 1;
+            continue;
+        }
         if (ch >= 128) {
             if (!PutEscapedChar(doc, ch)) return 0;
             continue;
