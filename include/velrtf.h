@@ -295,6 +295,7 @@ VELEXPORT int VELAPI VelTextColor2(HVELDOC doc, unsigned color, int fore, int wr
 /* Opens a superscript (`super` non-zero) or subscript run; font changes wait
  * until VelEndScriptStyle closes it. */
 VELEXPORT int VELAPI VelBeginScriptStyle(HVELDOC doc, int super);
+/* Closes the script run that VelBeginScriptStyle opened. */
 VELEXPORT int VELAPI VelEndScriptStyle(HVELDOC doc);
 
 /* ==== Text ================================================================ */

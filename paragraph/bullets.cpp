@@ -51,9 +51,12 @@ int PutParaNumbering(VelDocRecord* doc, int bullet, int style, int level, int st
 {
     bool continued = flags & NUM_CONT;
     if (bullet) {
-        // What readers without numbering show: a dot and a tab.
+        // What readers without numbering show: the Symbol dot and a tab. The
+        // dot is set in Symbol itself, wherever Symbol stands in the table.
+        int symbol = FindOrAddFont(doc, "Symbol", -1);
+        if (symbol < 0) return 0;  // the font table could not grow: no index to write
         if (!BeginRtfGroup(doc) || !PutWord(doc, "pntext") || !PutWord(doc, "pard") || !PutWord(doc, "plain") ||
-            !PutWordValue(doc, "f", 1) || !PutWordValue(doc, "fs", 20) || !PutEscapedChar(doc, 0xB7) ||
+            !PutWordValue(doc, "f", symbol) || !PutWordValue(doc, "fs", 20) || !PutEscapedChar(doc, 0xB7) ||
             !PutWord(doc, "tab") || !EndRtfGroup(doc)) {
             return 0;
         }
