@@ -73,7 +73,8 @@ TEST(ParaBullet, BulletOnAnEmptyFontTable)
 
 TEST(ParaBullet, NumberWithAFullStop)
 {
-    EXPECT_EQ(BulletGives(0, NUM_DEC, 0, 1, nullptr, ".", 0), "{\\*\\pn\\pnlvlbody\\pnstart1\\pndec\\pnhang{\\pntxta .}}");
+    EXPECT_EQ(BulletGives(0, NUM_DEC, 0, 1, nullptr, ".", 0),
+              "{\\*\\pn\\pnlvlbody\\pnstart1\\pndec\\pnhang{\\pntxta .}}");
 }
 
 TEST(ParaBullet, RomanNumberInParentheses)
@@ -89,11 +90,14 @@ TEST(ParaBullet, RomanNumberInParentheses)
 
 TEST(ParaBullet, NumberingStyles)
 {
-    EXPECT_EQ(BulletGives(0, NUM_UPR_ALPHA, 0, 1, nullptr, nullptr, 0), "{\\*\\pn\\pnlvlbody\\pnstart1\\pnucltr\\pnhang}");
-    EXPECT_EQ(BulletGives(0, NUM_LWR_ALPHA, 0, 1, nullptr, nullptr, 0), "{\\*\\pn\\pnlvlbody\\pnstart1\\pnlcltr\\pnhang}");
-    EXPECT_EQ(BulletGives(0, NUM_LWR_ROMAN, 0, 1, nullptr, nullptr, 0), "{\\*\\pn\\pnlvlbody\\pnstart1\\pnlcrm\\pnhang}");
-    EXPECT_EQ(BulletGives(0, 9, 0, 1, nullptr, nullptr, 0), "{\\*\\pn\\pnlvlbody\\pnstart1\\pndec\\pnhang}");
-    EXPECT_EQ(BulletGives(0, -1, 0, 1, nullptr, nullptr, 0), "{\\*\\pn\\pnlvlbody\\pnstart1\\pndec\\pnhang}");
+    auto numbered = [](const std::string& word) { return "{\\*\\pn\\pnlvlbody\\pnstart1\\" + word + "\\pnhang}"; };
+    EXPECT_EQ(BulletGives(0, NUM_UPR_ALPHA, 0, 1, nullptr, nullptr, 0), numbered("pnucltr"));
+    EXPECT_EQ(BulletGives(0, NUM_LWR_ALPHA, 0, 1, nullptr, nullptr, 0), numbered("pnlcltr"));
+    EXPECT_EQ(BulletGives(0, NUM_UPR_ROMAN, 0, 1, nullptr, nullptr, 0), numbered("pnucrm"));
+    EXPECT_EQ(BulletGives(0, NUM_LWR_ROMAN, 0, 1, nullptr, nullptr, 0), numbered("pnlcrm"));
+    EXPECT_EQ(BulletGives(0, NUM_DEC, 0, 1, nullptr, nullptr, 0), numbered("pndec"));
+    EXPECT_EQ(BulletGives(0, 9, 0, 1, nullptr, nullptr, 0), numbered("pndec"));
+    EXPECT_EQ(BulletGives(0, -1, 0, 1, nullptr, nullptr, 0), numbered("pndec"));
 }
 
 TEST(ParaBullet, Levels)
