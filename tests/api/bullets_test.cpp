@@ -3,22 +3,10 @@
 
 #include <string>
 
+#include "rtf_body.h"
 #include "rtf_test.h"
 
 namespace {
-
-// The body after the prologue, the writer's line breaks left out.
-std::string Body(HVELDOC doc)
-{
-    std::string rtf = SavedRtf(doc);
-    size_t at = rtf.find(kPrologue);
-    if (at == std::string::npos) return "<no prologue>";
-    std::string body;
-    for (char c : rtf.substr(at + kPrologue.size())) {
-        if (c != '\r' && c != '\n') body += c;
-    }
-    return body;
-}
 
 // What one call of VelParaBullet writes on a fresh document, after the
 // section's \sectd.
@@ -27,7 +15,7 @@ std::string BulletGives(int bullet, int style, int level, int start, const char*
 {
     TestDoc doc;
     if (VelParaBullet(doc, bullet, style, level, start, before, after, flags) != 1) return "<failed>";
-    std::string body = Body(doc);
+    std::string body = FlatBody(doc);
     return body.substr(6, body.size() - 7);  // without "\sectd" and the closing brace
 }
 
@@ -67,7 +55,7 @@ TEST(ParaBullet, BulletOnAnEmptyFontTable)
     ASSERT_EQ(VelParaBullet(doc, 1, 0, 0, 0, nullptr, nullptr, 0), 1);
     ASSERT_EQ(VelInsertText(doc, "item"), 1);
     // The dot of the \pntext group is set in Symbol, which the bullet added.
-    EXPECT_EQ(Body(doc), "\\sectd" + PnText(0) + "{\\*\\pn\\pnlvlblt\\pnhang\\pnf0{\\pntxtb \\'b7}}item}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd" + PnText(0) + "{\\*\\pn\\pnlvlblt\\pnhang\\pnf0{\\pntxtb \\'b7}}item}");
     EXPECT_EQ(FontNames(doc), "Symbol;");
 }
 
@@ -82,7 +70,7 @@ TEST(ParaBullet, RomanNumberInParentheses)
     TestDoc doc;
     ASSERT_EQ(VelParaBullet(doc, 0, NUM_UPR_ROMAN, 2, 4, "(", ")", 0), 1);
     ASSERT_EQ(VelInsertText(doc, "fourth"), 1);
-    EXPECT_EQ(Body(doc), "\\sectd{\\*\\pn\\pnlvl2\\pnstart4\\pnucrm\\pnhang{\\pntxtb (}{\\pntxta )}}fourth}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd{\\*\\pn\\pnlvl2\\pnstart4\\pnucrm\\pnhang{\\pntxtb (}{\\pntxta )}}fourth}");
     EXPECT_EQ(FontNames(doc), "");  // numbers use no font
 }
 
@@ -148,7 +136,7 @@ TEST(ParaBullet, BulletStylesAndTheirFonts)
         expected += PnText(0) + "{\\*\\pn\\pnlvlblt\\pnhang\\pnf" + std::to_string(b.font) + "{\\pntxtb \\'" + b.code +
                     "}}";
     }
-    EXPECT_EQ(Body(doc), expected + "}");
+    EXPECT_EQ(FlatBody(doc), expected + "}");
     // Symbol and Wingdings are added once each.
     EXPECT_EQ(FontNames(doc), "Symbol;Wingdings;");
 }
@@ -160,7 +148,7 @@ TEST(ParaBullet, FontsAreFoundByNameAlone)
     ASSERT_EQ(VelTextFont3(doc, "wingdings", 0, 0, 77, 0, 0), 1);
     ASSERT_EQ(VelTextFont3(doc, "SYMBOL", 0, 0, 0, 0, 0), 1);
     ASSERT_EQ(VelParaBullet(doc, 1, 6, 0, 0, nullptr, nullptr, 0), 1);
-    EXPECT_EQ(Body(doc), "\\sectd" + PnText(2) + "{\\*\\pn\\pnlvlblt\\pnhang\\pnf1{\\pntxtb \\'d8}}}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd" + PnText(2) + "{\\*\\pn\\pnlvlblt\\pnhang\\pnf1{\\pntxtb \\'d8}}}");
     EXPECT_EQ(FontNames(doc), "Times New Roman;wingdings;SYMBOL;");
 }
 
@@ -169,7 +157,7 @@ TEST(ParaBullet, BodyFontFirstPutsSymbolAtOne)
     TestDoc doc;
     ASSERT_EQ(VelTextFont3(doc, "Times New Roman", 0, 0, -1, 0, 0), 1);
     ASSERT_EQ(VelParaBullet(doc, 1, 3, 0, 0, nullptr, nullptr, 0), 1);
-    EXPECT_EQ(Body(doc), "\\sectd" + PnText(1) + "{\\*\\pn\\pnlvlblt\\pnhang\\pnf2{\\pntxtb \\'a7}}}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd" + PnText(1) + "{\\*\\pn\\pnlvlblt\\pnhang\\pnf2{\\pntxtb \\'a7}}}");
     EXPECT_EQ(FontNames(doc), "Times New Roman;Symbol;Wingdings;");
 }
 
@@ -195,5 +183,5 @@ TEST(ParaBullet, AfterParagraphPropertiesBeforeText)
     ASSERT_EQ(VelParaBullet(doc, 0, NUM_DEC, 0, 1, nullptr, ".", 0), 1);
     ASSERT_EQ(VelInsertText(doc, "Second\r\n"), 1);
     std::string number = "{\\*\\pn\\pnlvlbody\\pnstart1\\pndec\\pnhang{\\pntxta .}}";
-    EXPECT_EQ(Body(doc), "\\sectd\\pard\\li720\\fi-360" + number + "First\\par" + number + "Second\\par}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\pard\\li720\\fi-360" + number + "First\\par" + number + "Second\\par}");
 }

@@ -4,24 +4,10 @@
 #include <climits>
 #include <string>
 
+#include "rtf_body.h"
 #include "rtf_test.h"
 
 namespace {
-
-// What the document's body holds after its prologue, the writer's line
-// breaks left out. Font families depend on the installed fonts, so these
-// tests read the body only; the font table is pinned in the unit tests.
-std::string Body(HVELDOC doc)
-{
-    std::string rtf = SavedRtf(doc);
-    size_t at = rtf.find(kPrologue);
-    if (at == std::string::npos) return "<no prologue>";
-    std::string body;
-    for (char c : rtf.substr(at + kPrologue.size())) {
-        if (c != '\r' && c != '\n') body += c;
-    }
-    return body;
-}
 
 // A document whose section text is open, with its \sectd written.
 class Formatted : public testing::Test {
@@ -43,14 +29,14 @@ TEST_F(Formatted, WorkedExampleSwitchesOnAndOff)
     ASSERT_EQ(VelTextFont(doc, "Symbol", 12, CHAR_BOLD | CHAR_ITALIC, 1), 1);
     ASSERT_EQ(VelInsertText(doc, "x"), 1);
     ASSERT_EQ(VelTextFont(doc, "Symbol", 12, CHAR_BOLD | CHAR_ITALIC, 0), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\f0\\fs24\\b\\i x\\f0\\fs24\\b0\\i0}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\f0\\fs24\\b\\i x\\f0\\fs24\\b0\\i0}");
 }
 
 TEST_F(Formatted, EveryAttributeInItsOrder)
 {
     ASSERT_EQ(VelTextFont(doc, nullptr, 0, kAllCharBits, 1), 1);
     ASSERT_EQ(VelTextFont(doc, "", 0, kAllCharBits, 0), 1);
-    EXPECT_EQ(Body(doc),
+    EXPECT_EQ(FlatBody(doc),
               "\\sectd\\ul\\b\\i\\v\\zqhlink\\strike\\protect\\uldb\\dn6\\up6\\caps\\scaps"
               "\\ul0\\b0\\i0\\v0\\zqhlink0\\strike0\\protect0\\uldb0\\dn0\\up0\\caps0\\scaps0}");
 }
@@ -58,7 +44,7 @@ TEST_F(Formatted, EveryAttributeInItsOrder)
 TEST_F(Formatted, AnyNonZeroOnSwitchesOn)
 {
     ASSERT_EQ(VelTextFont(doc, nullptr, 0, CHAR_SUPER, -7), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\up6}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\up6}");
 }
 
 TEST_F(Formatted, SizesInPointsOrHalfPoints)
@@ -68,7 +54,7 @@ TEST_F(Formatted, SizesInPointsOrHalfPoints)
     }
     // 0 writes nothing; sizes whose half-points pass 32 bits are held at the
     // largest.
-    EXPECT_EQ(Body(doc), "\\sectd\\fs1\\fs2\\fs21\\fs24\\fs2147483647\\fs2147483647\\fs2147483647"
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\fs1\\fs2\\fs21\\fs24\\fs2147483647\\fs2147483647\\fs2147483647"
                          "\\fs2147483647}");
 }
 
@@ -77,14 +63,14 @@ TEST_F(Formatted, UnknownBitsWriteNothing)
     ASSERT_EQ(VelTextFont(doc, nullptr, 0, ~kAllCharBits, 1), 1);
     ASSERT_EQ(VelTextFont(doc, nullptr, 0, 0x80 | 0x400, 0), 1);
     ASSERT_EQ(VelTextFont(doc, "", 0, 0, 1), 1);  // nothing asked, nothing written
-    EXPECT_EQ(Body(doc), "\\sectd}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd}");
 }
 
 TEST_F(Formatted, TypefaceAndSizeWithoutAttributes)
 {
     ASSERT_EQ(VelTextFont(doc, "Arial", -20, 0, 0), 1);
     ASSERT_EQ(VelInsertText(doc, "ten points"), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\f0\\fs20 ten points}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\f0\\fs20 ten points}");
 }
 
 TEST_F(Formatted, TypefacesResolveWithoutRegardToCase)
@@ -93,7 +79,7 @@ TEST_F(Formatted, TypefacesResolveWithoutRegardToCase)
     ASSERT_EQ(VelTextFont(doc, "ARIAL", 0, 0, 1), 1);
     ASSERT_EQ(VelTextFont(doc, "Courier New", 0, 0, 1), 1);
     ASSERT_EQ(VelTextFont(doc, "arial", 0, 0, 1), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\f0\\f0\\f1\\f0}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\f0\\f0\\f1\\f0}");
 }
 
 TEST_F(Formatted, CharacterSetsKeepEntriesApart)
@@ -103,7 +89,7 @@ TEST_F(Formatted, CharacterSetsKeepEntriesApart)
     ASSERT_EQ(VelTextFont(doc, "Arial", 0, 0, 1), 1);        // any set: the first entry
     ASSERT_EQ(VelTextFont2(doc, "ARIAL", 0, 0, 204, 1), 1);  // that set: the second
     ASSERT_EQ(VelTextFont2(doc, "Arial", 0, 0, 0, 1), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\f0\\f1\\f0\\f1\\f0}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\f0\\f1\\f0\\f1\\f0}");
     std::string rtf = SavedRtf(doc);
     EXPECT_NE(rtf.find("\\fcharset204 arial;}"), std::string::npos) << rtf;
 }
@@ -115,7 +101,7 @@ TEST_F(Formatted, LongFaceNamesAreCutTo31Characters)
     ASSERT_EQ(VelTextFont(doc, name40.c_str(), 0, 0, 1), 1);
     ASSERT_EQ(VelTextFont(doc, name40.c_str(), 0, 0, 1), 1);
     ASSERT_EQ(VelTextFont(doc, name31.c_str(), 0, 0, 1), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\f0\\f0\\f0}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\f0\\f0\\f0}");
     EXPECT_NE(SavedRtf(doc).find(name31 + ";}}"), std::string::npos);
 }
 
@@ -125,12 +111,12 @@ TEST(CharFormat, InterningAloneNeedsNoSectionAndWritesNothing)
     ASSERT_EQ(VelTextFont3(doc, "Courier New", 12, CHAR_BOLD, 204, 1, 0), 1);
     ASSERT_EQ(VelTextFont3(doc, nullptr, 0, 0, -1, 0, 0), 1);
     ASSERT_EQ(VelTextFont3(doc, "", 0, 0, -1, 0, 0), 1);
-    EXPECT_EQ(Body(doc), "}");
+    EXPECT_EQ(FlatBody(doc), "}");
     std::string rtf = SavedRtf(doc);
     EXPECT_NE(rtf.find("\\fcharset204 Courier New;"), std::string::npos) << rtf;
     // The entry it added is reused.
     ASSERT_EQ(VelTextFont(doc, "courier new", 0, 0, 1), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\f0}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\f0}");
 }
 
 TEST(CharFormat, FullFormWritesAsTheShortOnes)
@@ -138,7 +124,7 @@ TEST(CharFormat, FullFormWritesAsTheShortOnes)
     TestDoc doc;
     ASSERT_EQ(VelTextFont3(doc, "Arial", 11, CHAR_ULINED, -1, 1, 1), 1);
     ASSERT_EQ(VelTextFont2(doc, "Arial", 11, CHAR_ULINED, -1, 0), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\f0\\fs22\\uldb\\f0\\fs22\\uldb0}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\f0\\fs22\\uldb\\f0\\fs22\\uldb0}");
 }
 
 TEST_F(Formatted, PlainTextAndCharacterStyles)
@@ -147,7 +133,7 @@ TEST_F(Formatted, PlainTextAndCharacterStyles)
     ASSERT_EQ(VelCharStyleId(doc, 3), 1);
     ASSERT_EQ(VelCharStyleId(doc, -2), 1);
     ASSERT_EQ(VelInsertText(doc, "styled"), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\plain\\cs3\\cs-2 styled}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\plain\\cs3\\cs-2 styled}");
 }
 
 TEST(CharFormat, OperationsOpenTheSectionThemselves)
@@ -202,7 +188,7 @@ TEST(TextColor, InterningAloneNeedsNoSectionAndWritesNothing)
     EXPECT_EQ(SavedRtf(doc), "{\\rtf1\\uc1 \\deff0 {\\colortbl\\red128\\green128\\blue128;}\\ansi\\ftnbj}");
     ASSERT_EQ(VelTextColor2(doc, 0x0000FF, 0, 1), 1);
     ASSERT_EQ(VelTextColor(doc, 0x808080, 0), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\highlight1\\highlight0}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\highlight1\\highlight0}");
 }
 
 // ---- Script runs ----------------------------------------------------------------
@@ -218,7 +204,7 @@ TEST_F(Formatted, SuperscriptAndSubscriptRuns)
     ASSERT_EQ(VelInsertText(doc, "2"), 1);
     ASSERT_EQ(VelEndScriptStyle(doc), 1);
     ASSERT_EQ(VelInsertText(doc, "O"), 1);
-    EXPECT_EQ(Body(doc), "\\sectd E = mc{\\super 2}, H{\\sub 2}O}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd E = mc{\\super 2}, H{\\sub 2}O}");
 }
 
 TEST_F(Formatted, FontChangesWaitForTheRunToClose)
@@ -243,7 +229,7 @@ TEST_F(Formatted, FontChangesWaitForTheRunToClose)
     ASSERT_EQ(VelInsertText(doc, "n"), 1);
     ASSERT_EQ(VelEndScriptStyle(doc), 1);
     ASSERT_EQ(VelTextFont(doc, "Arial", 0, CHAR_BOLD, 1), 1);
-    EXPECT_EQ(Body(doc), "\\sectd{\\super\\plain\\cs2\\cf0\\qc n}\\f0\\b}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd{\\super\\plain\\cs2\\cf0\\qc n}\\f0\\b}");
 }
 
 TEST_F(Formatted, EndingARunThatIsNotOpenIsRefused)
@@ -257,7 +243,7 @@ TEST_F(Formatted, EndingARunThatIsNotOpenIsRefused)
     ASSERT_EQ(VelBeginScriptStyle(doc, 1), 1);
     ASSERT_EQ(VelEndScriptStyle(doc), 1);
     EXPECT_EQ(VelEndScriptStyle(doc), 0);
-    EXPECT_EQ(Body(doc), "\\sectd{\\super}}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd{\\super}}");
 }
 
 TEST(ScriptStyle, RunLeftOpenIsClosedBySave)

@@ -5,29 +5,17 @@
 #include <climits>
 #include <string>
 
+#include "rtf_body.h"
 #include "rtf_test.h"
 
 namespace {
-
-// The body after the prologue, the writer's line breaks left out.
-std::string Body(HVELDOC doc)
-{
-    std::string rtf = SavedRtf(doc);
-    size_t at = rtf.find(kPrologue);
-    if (at == std::string::npos) return "<no prologue>";
-    std::string body;
-    for (char c : rtf.substr(at + kPrologue.size())) {
-        if (c != '\r' && c != '\n') body += c;
-    }
-    return body;
-}
 
 // What one call of VelParaFlags writes after the section's \sectd.
 std::string FlagsGive(unsigned flags)
 {
     TestDoc doc;
     if (VelParaFlags(doc, flags) != 1) return "<failed>";
-    std::string body = Body(doc);
+    std::string body = FlatBody(doc);
     return body.substr(6, body.size() - 7);  // without "\sectd" and the closing brace
 }
 
@@ -91,7 +79,7 @@ TEST_F(Paragraph, IndentsLeaveOutMinusOne)
     ASSERT_EQ(VelParaIndent(doc, 0, -1, -2), 1);
     ASSERT_EQ(VelParaIndent(doc, -1, 0, -1), 1);
     ASSERT_EQ(VelParaIndent(doc, INT_MAX, INT_MIN, 0), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\li720\\ri360\\fi-360\\li0\\fi-2\\ri0\\li2147483647\\ri-2147483648\\fi0}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\li720\\ri360\\fi-360\\li0\\fi-2\\ri0\\li2147483647\\ri-2147483648\\fi0}");
 }
 
 TEST_F(Paragraph, SpacingLeavesOutMinusOne)
@@ -101,7 +89,7 @@ TEST_F(Paragraph, SpacingLeavesOutMinusOne)
     ASSERT_EQ(VelParaSpace(doc, -1, -1, -240), 1);  // exactly 12 points
     ASSERT_EQ(VelParaSpace(doc, 0, 0, 360), 1);     // at least 18 points
     ASSERT_EQ(VelInsertText(doc, "spaced"), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\sb240\\sa120\\sl-240\\sb0\\sa0\\sl360 spaced}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\sb240\\sa120\\sl-240\\sb0\\sa0\\sl360 spaced}");
 }
 
 // ---- Shading ------------------------------------------------------------------------
@@ -133,7 +121,7 @@ TEST_F(Paragraph, StyleAndReset)
     ASSERT_EQ(VelResetParaProp(doc), 1);  // outside a table: \pard alone
     ASSERT_EQ(VelParaStyleId(doc, 2), 1);
     ASSERT_EQ(VelParaStyleId(doc, -1), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\pard\\s2\\s-1}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\pard\\s2\\s-1}");
 }
 
 // ---- Tab stops --------------------------------------------------------------------------
@@ -144,7 +132,7 @@ TEST_F(Paragraph, TabStopsWithAlignmentAndLeader)
     ASSERT_EQ(VelParaTabStop(doc, TAB_LEFT, 720, LEADER_NONE), 1);
     ASSERT_EQ(VelParaTabStop(doc, TAB_RIGHT, 9360, LEADER_HYPH), 1);
     ASSERT_EQ(VelParaTabStop(doc, TAB_CENTER, 4680, LEADER_ULINE), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\tqdec\\tldot\\tx2880\\tx720\\tqr\\tlhyph\\tx9360\\tqc\\tlul\\tx4680}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\tqdec\\tldot\\tx2880\\tx720\\tqr\\tlhyph\\tx9360\\tqc\\tlul\\tx4680}");
 }
 
 TEST_F(Paragraph, UnknownTabTypesAndLeadersWriteNoWord)
@@ -152,7 +140,7 @@ TEST_F(Paragraph, UnknownTabTypesAndLeadersWriteNoWord)
     ASSERT_EQ(VelParaTabStop(doc, 4, 100, 3), 1);
     ASSERT_EQ(VelParaTabStop(doc, -1, 200, -1), 1);
     ASSERT_EQ(VelParaTabStop(doc, INT_MAX, -300, INT_MIN), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\tx100\\tx200\\tx-300}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\tx100\\tx200\\tx-300}");
 }
 
 // ---- Sequence -----------------------------------------------------------------------------
@@ -172,7 +160,7 @@ TEST(ParagraphSequence, InitialisedSectionBeginsItsText)
     ASSERT_EQ(VelInitSect(doc), 1);
     // The section text begins by itself; the initialised section is kept.
     ASSERT_EQ(VelParaFlags(doc, PARA_RIGHT), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\qr}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\qr}");
 }
 
 TEST(ParagraphSequence, NullDocumentGivesZero)

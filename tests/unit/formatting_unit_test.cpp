@@ -7,23 +7,11 @@
 
 #include "core/document.h"
 #include "core/sequence.h"
+#include "rtf_body.h"
 #include "rtf_test.h"
 #include "seam_test.h"
 
 namespace {
-
-// The body after the prologue, the writer's line breaks left out.
-std::string Body(HVELDOC doc)
-{
-    std::string rtf = SavedRtf(doc);
-    size_t at = rtf.find(kPrologue);
-    if (at == std::string::npos) return "<no prologue>";
-    std::string body;
-    for (char c : rtf.substr(at + kPrologue.size())) {
-        if (c != '\r' && c != '\n') body += c;
-    }
-    return body;
-}
 
 // Fills the font table to its capacity of 10 with fonts that are not
 // installed, so that the next new font makes it grow.
@@ -77,7 +65,7 @@ TEST(FormattingUnit, EleventhFontKeepsTheIndexesBeforeIt)
     ASSERT_EQ(VelTextFont(doc, "face 0", 0, 0, 1), 1);
     ASSERT_EQ(VelTextFont(doc, "FACE 9", 0, 0, 1), 1);
     EXPECT_EQ(doc.get()->FontCapacity, 13);
-    EXPECT_EQ(Body(doc), "\\sectd\\f10\\f0\\f9}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\f10\\f0\\f9}");
 }
 
 // ---- Inside frames and table rows -----------------------------------------------------
@@ -90,7 +78,7 @@ TEST(FormattingUnit, BordersInAFrameHugTheText)
     ASSERT_EQ(VelParaFlags(doc, PARA_BOX), 1);
     ASSERT_EQ(VelParaFlags(doc, PARA_BOX_TOP | PARA_BOX_BOT | PARA_BOX_THICK), 1);
     ASSERT_EQ(VelParaFlags(doc, PARA_BOX_THICK), 1);  // no border, no spacing word
-    EXPECT_EQ(Body(doc),
+    EXPECT_EQ(FlatBody(doc),
               "\\sectd\\ql\\box\\brdrs\\brsp0\\ql\\brdrt\\brdrw30\\brdrs\\brdrb\\brdrw30\\brdrs\\brsp0\\ql}");
 }
 
@@ -109,7 +97,7 @@ TEST(FormattingUnit, ResetKeepsTheParagraphInItsTable)
     record->SeqState &= ~(SEQ_TABLE_ROW | SEQ_CELL_TEXT);
     record->TableLevel = -1;
     ASSERT_EQ(VelResetParaProp(doc), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\pard\\intbl\\pard\\intbl\\itap2\\pard\\intbl\\itap3\\pard}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\pard\\intbl\\pard\\intbl\\itap2\\pard\\intbl\\itap3\\pard}");
 }
 
 // ---- Tables that cannot grow ------------------------------------------------------------
@@ -128,7 +116,7 @@ TEST(FormattingUnit, AFontThatCannotBeAddedOnlyDropsTheFontWord)
     EXPECT_EQ(VelTextFont2(doc, "Arial", 0, CHAR_ITALIC, 204, 1), 1);
     VelTestFailAllocation(0);
     EXPECT_EQ(doc.get()->FontCount, 10);
-    EXPECT_EQ(Body(doc), "\\sectd\\fs24\\b\\i}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\fs24\\b\\i}");
 }
 
 TEST(FormattingUnit, InterningAFontThatCannotBeAddedFails)
@@ -171,7 +159,7 @@ TEST(FormattingUnit, AColorThatCannotBeAddedFailsTheCall)
     VelTestFailAllocation(0);
     // Growth works again.
     ASSERT_EQ(VelTextColor(doc, 0xABCDEF, 0), 1);
-    EXPECT_EQ(Body(doc), "\\sectd\\shading500\\highlight10}");
+    EXPECT_EQ(FlatBody(doc), "\\sectd\\shading500\\highlight10}");
 }
 
 TEST(FormattingUnit, ABulletFontThatCannotBeAddedFailsTheCall)
