@@ -128,7 +128,7 @@ TEST(WriterModel, RandomOperationsMatchTheModel)
             case 3: {
                 const char* word = words[random() % 8];
                 bool hasValue = random() % 2;
-                int value = static_cast<int>(random()) - (1 << 30);
+                int value = static_cast<int>(random() % 2000000001u) - 1000000000;
                 ASSERT_EQ(PutControlWord(doc, word, hasValue ? PARAM_INT : PARAM_NONE, value), 1);
                 model.Word(word, hasValue, value);
                 break;
