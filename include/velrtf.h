@@ -359,13 +359,52 @@ VELEXPORT int VELAPI VelSectInfo(HVELDOC doc, int columns, int columnSpace, int 
 
 /* ==== Headers and footers ================================================= */
 
+/* Opens a header or footer of kind HF_HEADER to HF_FOOTER_RIGHT for the
+ * section being initialised (before its text); the first-page kinds write
+ * \titlepg, the left and right kinds \facingp. Its content follows through
+ * the ordinary text, formatting and field calls. Another kind gives 0 and
+ * writes nothing. */
+VELEXPORT int VELAPI VelBeginHdrFtr(HVELDOC doc, int kind);
+/* Closes the header or footer. Refused while a table row, frame, text box or
+ * script run opened inside it is still open. */
+VELEXPORT int VELAPI VelEndHdrFtr(HVELDOC doc);
+
 /* ==== Stylesheet ========================================================== */
+
+/* Opens the stylesheet; before any section text and outside headers. */
+VELEXPORT int VELAPI VelBeginStyleSheet(HVELDOC doc);
+/* Opens one style: a paragraph style (`paragraphStyle` non-zero, \s) or a
+ * character style (\cs) numbered `styleNumber` (0: no number, the normal
+ * style). The style's formatting follows through the character and
+ * paragraph calls. `name` is kept up to its first 303 bytes; null is an empty
+ * name; control characters are left out of it. */
+VELEXPORT int VELAPI VelBeginStyleItem(HVELDOC doc, int paragraphStyle, int styleNumber, const char* name);
+/* Writes the style's name and closes the style. */
+VELEXPORT int VELAPI VelEndStyleItem(HVELDOC doc);
+/* Closes the stylesheet. */
+VELEXPORT int VELAPI VelEndStyleSheet(HVELDOC doc);
 
 /* ==== Tables ============================================================== */
 
 /* ==== Frames, text boxes and drawing objects ============================== */
 
 /* ==== Fields, footnotes and bookmarks ===================================== */
+
+/* The page number (`page` non-zero) or the page count field. */
+VELEXPORT int VELAPI VelInsertPageField(HVELDOC doc, int page);
+/* A mail-merge field named `name` (required; written as given, so a name
+ * with spaces needs its own quotes), showing `result` (may be null) until
+ * the merge runs. A null or empty name gives 0 without a report. */
+VELEXPORT int VELAPI VelInsertMergeField(HVELDOC doc, const char* name, const char* result);
+/* A table of contents over the outline levels `firstLevel` to `lastLevel`
+ * (the last at most 9, the first at least 1 and at most the last). It ends
+ * its paragraph. */
+VELEXPORT int VELAPI VelInsertTocField(HVELDOC doc, int firstLevel, int lastLevel);
+/* A footnote with the mark `mark` (null or empty: numbered automatically)
+ * and the text `text` (a CR starts a new paragraph of the note). */
+VELEXPORT int VELAPI VelInsertFootnote(HVELDOC doc, const char* mark, const char* text);
+/* The start (`start` non-zero) or the end of the bookmark `name`. */
+VELEXPORT int VELAPI VelInsertBookmark(HVELDOC doc, const char* name, int start);
 
 /* ==== Pictures ============================================================ */
 
