@@ -181,3 +181,60 @@ def automatic_styles(root):
                     props[key.split("}")[1] if "}" in key else key] = value
             styles[style.get(q("style:name"))] = props
     return styles
+
+
+def style_display_names(root):
+    """Style name -> the name users see (display-name, else the name), for
+    the common and the automatic styles."""
+    names = {}
+    for holder in (root.find("office:styles", NS), root.find("office:automatic-styles", NS)):
+        if holder is None:
+            continue
+        for style in holder.findall("style:style", NS):
+            name = style.get(q("style:name"))
+            names[name] = style.get(q("style:display-name"), name)
+    return names
+
+
+def common_style(root, name):
+    """The user-visible name of the common style behind style `name`: an
+    automatic style is followed to its parent."""
+    auto = root.find("office:automatic-styles", NS)
+    if auto is not None:
+        for style in auto.findall("style:style", NS):
+            if style.get(q("style:name")) == name and style.get(q("style:parent-style-name")):
+                name = style.get(q("style:parent-style-name"))
+                break
+    return style_display_names(root).get(name, name)
+
+
+def paragraph_styles(root):
+    """(text, common style) of every paragraph that paragraphs() lists, in
+    document order."""
+    result = []
+
+    def walk(element):
+        for child in element:
+            if child.tag in (q("text:p"), q("text:h")):
+                result.append((inline_text(child), common_style(root, child.get(q("text:style-name")))))
+            elif child.tag not in (q("text:note"), q("draw:frame")):
+                walk(child)
+
+    walk(body(root))
+    return result
+
+
+def master_pages(root):
+    """Page style name -> {kind: element} for each header and footer it has;
+    kinds are the element names: header, header-left, header-first, footer,
+    footer-left, footer-first."""
+    pages = {}
+    masters = root.find("office:master-styles", NS)
+    for page in masters.findall("style:master-page", NS) if masters is not None else []:
+        parts = {}
+        for child in page:
+            local = child.tag.split("}")[1]
+            if local.startswith(("header", "footer")):
+                parts[local] = child
+        pages[page.get(q("style:name"))] = parts
+    return pages
