@@ -386,6 +386,41 @@ VELEXPORT int VELAPI VelEndStyleSheet(HVELDOC doc);
 
 /* ==== Tables ============================================================== */
 
+/* A table is written a row at a time: begin the row, declare its cells left
+ * to right, write each cell's text between VelBeginCellText and
+ * VelEndCellText, end the row. A row begun inside a cell text is a nested
+ * table, one level deeper (at most 19 levels in all). Lengths are twips. */
+
+/* Begins a row: left edge, height (0: automatic; negative: exact), ROW_*
+ * alignment, non-zero `header` for a header row, and the cell margin on the
+ * left and right of each cell (0 or less: 60). */
+VELEXPORT int VELAPI VelBeginTableRow(HVELDOC doc, int left, int height, unsigned flags, unsigned header,
+                                      int cellMargin);
+/* As VelBeginTableRow, with each of the four cell paddings given. */
+VELEXPORT int VELAPI VelBeginTableRow2(HVELDOC doc, int left, int height, unsigned flags, unsigned header,
+                                       int padLeft, int padRight, int padTop, int padBottom);
+/* Declares the next cell of the row: width, CELL_VALIGN_* alignment, shading
+ * in percent (0: none), background color (0xFFFFFF: none), the border widths
+ * (0: no border) and CELL_*MERGE* flags. */
+VELEXPORT int VELAPI VelNextCellInfo(HVELDOC doc, int width, unsigned valign, int shading, unsigned background,
+                                     int borderLeft, int borderRight, int borderTop, int borderBottom,
+                                     unsigned merge);
+/* As VelNextCellInfo, with a border color (0: automatic). */
+VELEXPORT int VELAPI VelNextCellInfo2(HVELDOC doc, int width, unsigned valign, int shading, unsigned background,
+                                      int borderLeft, int borderRight, int borderTop, int borderBottom,
+                                      unsigned borderColor, unsigned merge);
+/* As VelNextCellInfo2, with the text direction: 90 runs bottom to top, 270
+ * top to bottom, anything else horizontal. */
+VELEXPORT int VELAPI VelNextCellInfo3(HVELDOC doc, int width, unsigned valign, int shading, unsigned background,
+                                      int borderLeft, int borderRight, int borderTop, int borderBottom,
+                                      unsigned borderColor, unsigned merge, int rotation);
+/* Begins the text of the next declared cell. */
+VELEXPORT int VELAPI VelBeginCellText(HVELDOC doc);
+/* Ends the cell's text. */
+VELEXPORT int VELAPI VelEndCellText(HVELDOC doc);
+/* Ends the row, once every declared cell has its text. */
+VELEXPORT int VELAPI VelEndTableRow(HVELDOC doc);
+
 /* ==== Frames, text boxes and drawing objects ============================== */
 
 /* ==== Fields, footnotes and bookmarks ===================================== */
