@@ -423,6 +423,42 @@ VELEXPORT int VELAPI VelEndTableRow(HVELDOC doc);
 
 /* ==== Frames, text boxes and drawing objects ============================== */
 
+/* Lengths are twips. `pageRelative` non-zero places an object from the top
+ * left of the page; zero places it from the current paragraph (vertically)
+ * and from the paragraph's column (frames) or the margin (drawing objects)
+ * horizontally. Colors are Windows color values, red in the low byte,
+ * written as their own bytes (not through the color table). An open
+ * paragraph is ended before a frame, text box, rectangle or line begins. */
+
+/* Opens a frame: the paragraphs written until VelEndFrame stand in a block
+ * at (x, y) of the given size (a positive height is a minimum). Not inside a
+ * table row, a text box or a script run. */
+VELEXPORT int VELAPI VelBeginFrame(HVELDOC doc, int pageRelative, int x, int y, int width, int height);
+/* Ends the frame's last paragraph, if it is open, and closes the frame. */
+VELEXPORT int VELAPI VelEndFrame(HVELDOC doc);
+/* VelBeginTextBox2 with horizontal text (rotation 0). */
+VELEXPORT int VELAPI VelBeginTextBox(HVELDOC doc, int pageRelative, int x, int y, int width, int height, int zOrder,
+                                     unsigned fillColor, unsigned lineColor, int lineWidth, int transparent);
+/* Opens a text box: the text written until VelEndTextBox goes into it (end
+ * its last paragraph with CR LF). zOrder above 0 is the stacking height; an
+ * outline `lineWidth` below 1 draws none; `transparent` non-zero leaves it
+ * unfilled; `rotation` 90 runs the text bottom to top, 270 top to bottom.
+ * May stand in a frame; not in a table row or a script run. */
+VELEXPORT int VELAPI VelBeginTextBox2(HVELDOC doc, int pageRelative, int x, int y, int width, int height, int zOrder,
+                                      unsigned fillColor, unsigned lineColor, int lineWidth, int transparent,
+                                      int rotation);
+/* Closes the text box, writing the position, size, outline and fill given
+ * when it was opened. */
+VELEXPORT int VELAPI VelEndTextBox(HVELDOC doc);
+/* A rectangle, filled with `fillColor` unless `transparent` is non-zero.
+ * Not inside a frame, text box or table row. */
+VELEXPORT int VELAPI VelDrawRect(HVELDOC doc, int pageRelative, int x, int y, int width, int height, int zOrder,
+                                 unsigned fillColor, unsigned lineColor, int lineWidth, int transparent);
+/* A straight line from (x1, y1) to (x2, y2). Not inside a frame, text box or
+ * table row. */
+VELEXPORT int VELAPI VelDrawLine(HVELDOC doc, int pageRelative, int x1, int y1, int x2, int y2, int zOrder,
+                                 unsigned lineColor, int lineWidth);
+
 /* ==== Fields, footnotes and bookmarks ===================================== */
 
 /* The page number (`page` non-zero) or the page count field. */
