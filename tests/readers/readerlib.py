@@ -18,6 +18,7 @@ DOCS = os.path.join(WORK, "docs")
 SOFFICE = shutil.which("soffice") or shutil.which("libreoffice")
 PANDOC = shutil.which("pandoc")
 PDFTOTEXT = shutil.which("pdftotext")
+PDFTOPPM = shutil.which("pdftoppm")
 
 NS = {
     "office": "urn:oasis:names:tc:opendocument:xmlns:office:1.0",
@@ -100,6 +101,34 @@ def pdf_pages(name):
     return pages
 
 
+def pdf_words(name):
+    """Every word of the PDF that LibreOffice prints, as (page, word, x, y):
+    the page counted from 1 and the word's top left corner in points from
+    the page's top left."""
+    path = os.path.join(convert_all("pdf"), name + ".pdf")
+    html = subprocess.run([PDFTOTEXT, "-bbox", path, "-"], check=True, capture_output=True,
+                          timeout=60).stdout.decode("utf-8")
+    root = ET.fromstring(html[html.index("<html"):])  # without the DOCTYPE
+    words = []
+    xhtml = "{http://www.w3.org/1999/xhtml}"
+    for number, page in enumerate(root.iter(xhtml + "page"), 1):
+        for word in page.iter(xhtml + "word"):
+            words.append((number, word.text, float(word.get("xMin")), float(word.get("yMin"))))
+    return words
+
+
+def png_pages(name, resolution=50):
+    """Renders the pages of the PDF that LibreOffice prints as PNG files in
+    the work folder, for a person to look at; gives their paths."""
+    path = os.path.join(convert_all("pdf"), name + ".pdf")
+    out = os.path.join(WORK, "png")
+    os.makedirs(out, exist_ok=True)
+    prefix = os.path.join(out, name)
+    subprocess.run([PDFTOPPM, "-png", "-r", str(resolution), path, prefix], check=True, timeout=60)
+    return sorted(os.path.join(out, f) for f in os.listdir(out)
+                  if f.startswith(name + "-") and f.endswith(".png"))
+
+
 _pandoc = {}
 
 
@@ -162,6 +191,17 @@ def paragraphs(root, within=None):
 
     walk(within if within is not None else body(root))
     return result
+
+
+_UNITS = {"in": 1440.0, "cm": 1440.0 / 2.54, "mm": 144.0 / 2.54, "pt": 20.0}
+
+
+def twips(length):
+    """An ODF length such as "1.5in", "2.54cm" or "12pt" in twips."""
+    for unit, factor in _UNITS.items():
+        if length.endswith(unit):
+            return float(length[:-len(unit)]) * factor
+    raise ValueError("unknown unit in %r" % length)
 
 
 def automatic_styles(root):
