@@ -75,6 +75,13 @@ struct VelDocRecord {
     unsigned BoxLine;
     int BoxLineWidth;
     int BoxTransparent;
+    // The open frame's anchor, position and size, written again after a
+    // paragraph reset inside it.
+    int FramePageRelative;
+    int FrameX;
+    int FrameY;
+    int FrameWidth;
+    int FrameHeight;
     int TableLevel;  // -1: no row open
     RowLevel RowLevels[kRowLevels];
     int CellTextCount;

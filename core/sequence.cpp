@@ -67,6 +67,25 @@ const SeqRule kRules[OP_COUNT] = {
     {"VelEndStyleSheet", 0, SEQ_STYLESHEET, SEQ_STYLE_ITEM},
 };
 
+// Groups that an operation's own group must not cross.
+struct SeqGuard {
+    SeqOp Op;
+    unsigned Mask;
+};
+
+const SeqGuard kGuards[] = {
+    // A header opened while a stylesheet is open would land inside it.
+    {OP_BEGIN_HDR_FTR, SEQ_STYLESHEET | SEQ_STYLE_ITEM},
+    // Ending a header, a style or a positioned object closes its group:
+    // nothing opened inside it may still be open.
+    {OP_END_HDR_FTR, SEQ_TABLE_ROW | SEQ_FRAME | SEQ_TEXT_BOX | SEQ_CELL_TEXT | SEQ_SCRIPT_STYLE},
+    {OP_END_STYLE_ITEM, SEQ_SCRIPT_STYLE},
+    {OP_BEGIN_FRAME, SEQ_SCRIPT_STYLE},
+    {OP_END_FRAME, SEQ_SCRIPT_STYLE},
+    {OP_BEGIN_TEXT_BOX, SEQ_SCRIPT_STYLE},
+    {OP_END_TEXT_BOX, SEQ_SCRIPT_STYLE},
+};
+
 // The lines of the composed message, in the order they are listed: the
 // name, so many blanks, the description.
 struct RequiredLine {
@@ -141,6 +160,14 @@ const SeqRule& SequenceRule(SeqOp op)
     return kRules[op];
 }
 
+unsigned SequenceGuard(SeqOp op)
+{
+    for (const SeqGuard& guard : kGuards) {
+        if (guard.Op == op) return guard.Mask;
+    }
+    return 0;
+}
+
 int CheckCallSequence(VelDocRecord* doc, const char* caption, unsigned already, unsigned required,
                       unsigned forbidden)
 {
@@ -169,5 +196,7 @@ int CheckCallSequence(VelDocRecord* doc, const char* caption, unsigned already, 
 int CheckCallSequence(VelDocRecord* doc, SeqOp op)
 {
     const SeqRule& rule = kRules[op];
-    return CheckCallSequence(doc, rule.Caption, rule.Already, rule.Required, rule.Forbidden);
+    if (!CheckCallSequence(doc, rule.Caption, rule.Already, rule.Required, rule.Forbidden)) return 0;
+    unsigned guard = SequenceGuard(op);
+    return guard == 0 || CheckCallSequence(doc, rule.Caption, 0, 0, guard);
 }

@@ -78,11 +78,18 @@ struct SeqRule {
 // The masks of every checked operation.
 const SeqRule& SequenceRule(SeqOp op);
 
+// The constructs that must not be open when the operation runs, beyond its
+// rule, because their group would cross the operation's own (a script run
+// inside a frame, a table row inside a header being ended...). Refused with
+// their "not allowed" numbers. 0 for most operations.
+unsigned SequenceGuard(SeqOp op);
+
 // 1 when the call may proceed; otherwise reports the refusal and gives 0.
 // When a section is needed and none is open, opens one first through
 // VelInitSect and VelBeginSectText.
 int CheckCallSequence(VelDocRecord* doc, const char* caption, unsigned already, unsigned required,
                       unsigned forbidden);
 
-// The check with the operation's own caption and masks from the table.
+// The check with the operation's own caption and masks from the table,
+// then its guard.
 int CheckCallSequence(VelDocRecord* doc, SeqOp op);

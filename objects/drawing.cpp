@@ -30,12 +30,6 @@ int Distance(int a, int b)
 
 }  // namespace
 
-int CheckObjectGroupSequence(VelDocRecord* doc, SeqOp op)
-{
-    const SeqRule& rule = SequenceRule(op);
-    return CheckCallSequence(doc, rule.Caption, rule.Already, rule.Required, rule.Forbidden | SEQ_SCRIPT_STYLE);
-}
-
 int CloseOpenParagraph(VelDocRecord* doc)
 {
     if (doc->ParaClosed) return 1;

@@ -16,24 +16,34 @@ constexpr int kTextDistanceY = 0;
 
 }  // namespace
 
+int PutFramePosition(VelDocRecord* doc)
+{
+    bool page = doc->FramePageRelative != 0;
+    // A frame that follows its paragraph is placed from the left of the
+    // paragraph's column: RTF's own default anchor, and the one that keeps a
+    // frame in the column its paragraph stands in.
+    return PutWord(doc, page ? "pvpg" : "pvpara") && PutWord(doc, page ? "phpg" : "phcol") &&
+           PutWordValue(doc, "posx", doc->FrameX) && PutWordValue(doc, "posy", doc->FrameY) &&
+           PutWordValue(doc, "absh", doc->FrameHeight) && PutWordValue(doc, "absw", doc->FrameWidth) &&
+           PutWordValue(doc, "dxfrtext", kTextDistance) && PutWordValue(doc, "dfrmtxtx", kTextDistanceX) &&
+           PutWordValue(doc, "dfrmtxty", kTextDistanceY);
+}
+
 extern "C" {
 
 VELEXPORT int VELAPI VelBeginFrame(HVELDOC doc, int pageRelative, int x, int y, int width, int height)
 {
     if (!doc) return 0;
     UndoOnFailure undo(doc);
-    if (!CheckObjectGroupSequence(doc, OP_BEGIN_FRAME)) return undo.Refused();
+    if (!CheckCallSequence(doc, OP_BEGIN_FRAME)) return undo.Refused();
     if (!CloseOpenParagraph(doc) || !FlushRtfLine(doc) || !BeginRtfGroup(doc)) return 0;
-    // A frame that follows its paragraph is placed from the left of the
-    // paragraph's column: RTF's own default anchor, and the one that keeps a
-    // frame in the column its paragraph stands in.
-    if (!PutWord(doc, pageRelative ? "pvpg" : "pvpara") || !PutWord(doc, pageRelative ? "phpg" : "phcol")) return 0;
-    if (!PutWordValue(doc, "posx", x) || !PutWordValue(doc, "posy", y)) return 0;
-    if (!PutWordValue(doc, "absh", height) || !PutWordValue(doc, "absw", width)) return 0;
-    if (!PutWordValue(doc, "dxfrtext", kTextDistance) || !PutWordValue(doc, "dfrmtxtx", kTextDistanceX) ||
-        !PutWordValue(doc, "dfrmtxty", kTextDistanceY)) {
-        return 0;
-    }
+    // Kept for paragraph resets inside the frame; read only while it is open.
+    doc->FramePageRelative = pageRelative != 0;
+    doc->FrameX = x;
+    doc->FrameY = y;
+    doc->FrameWidth = width;
+    doc->FrameHeight = height;
+    if (!PutFramePosition(doc)) return 0;
     doc->SeqState |= SEQ_FRAME;
     return undo.Commit();
 }
@@ -42,7 +52,7 @@ VELEXPORT int VELAPI VelEndFrame(HVELDOC doc)
 {
     if (!doc) return 0;
     UndoOnFailure undo(doc);
-    if (!CheckObjectGroupSequence(doc, OP_END_FRAME)) return undo.Refused();
+    if (!CheckCallSequence(doc, OP_END_FRAME)) return undo.Refused();
     // The frame's last paragraph ends inside the group, so it keeps the
     // frame's properties.
     if (!CloseOpenParagraph(doc) || !EndRtfGroup(doc) || !FlushRtfLine(doc)) return 0;

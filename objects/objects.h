@@ -1,16 +1,13 @@
-// What frames, text boxes, rectangles and lines share: the sequence check,
-// the paragraph they must not start inside, the opening of a drawing
-// object and its line and fill words.
+// What frames, text boxes, rectangles and lines share: the paragraph they
+// must not start inside, the opening of a drawing object and its line and
+// fill words.
 #pragma once
-
-#include "core/sequence.h"
 
 struct VelDocRecord;
 
-// The check of an operation that opens or closes a group that text goes
-// into (a frame or a text box): its masks from the table, and an open script
-// run refused as well, since the run's braces and the object's would cross.
-int CheckObjectGroupSequence(VelDocRecord* doc, SeqOp op);
+// The open frame's position words, from the document record: the anchor,
+// \posx, \posy, \absh, \absw and the distances to the text around it.
+int PutFramePosition(VelDocRecord* doc);
 
 // Writes \par when the output stands inside a paragraph, so that the object
 // begins at a paragraph boundary.

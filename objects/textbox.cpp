@@ -21,7 +21,7 @@ VELEXPORT int VELAPI VelBeginTextBox2(HVELDOC doc, int pageRelative, int x, int 
 {
     if (!doc) return 0;
     UndoOnFailure undo(doc);
-    if (!CheckObjectGroupSequence(doc, OP_BEGIN_TEXT_BOX)) return undo.Refused();
+    if (!CheckCallSequence(doc, OP_BEGIN_TEXT_BOX)) return undo.Refused();
     if (!CloseOpenParagraph(doc) || !PutDrawingOpening(doc, pageRelative, zOrder)) return 0;
     if (!PutWord(doc, "dptxbx") || !PutWordValue(doc, "dptxbxmar", kInnerMargin)) return 0;
     // 90: the text runs bottom to top; 270: top to bottom.
@@ -52,7 +52,7 @@ VELEXPORT int VELAPI VelEndTextBox(HVELDOC doc)
 {
     if (!doc) return 0;
     UndoOnFailure undo(doc);
-    if (!CheckObjectGroupSequence(doc, OP_END_TEXT_BOX)) return undo.Refused();
+    if (!CheckCallSequence(doc, OP_END_TEXT_BOX)) return undo.Refused();
     // The host ends the box's last paragraph itself; the text group closes
     // as it stands.
     if (!EndRtfGroup(doc)) return 0;

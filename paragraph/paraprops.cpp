@@ -5,6 +5,7 @@
 #include "core/sequence.h"
 #include "core/undo.h"
 #include "core/writer.h"
+#include "objects/objects.h"
 #include "paragraph/paragraph.h"
 
 namespace {
@@ -144,6 +145,9 @@ VELEXPORT int VELAPI VelResetParaProp(HVELDOC doc)
         if (!PutWord(doc, "intbl")) return 0;
         if (doc->TableLevel >= 1 && !PutWordValue(doc, "itap", doc->TableLevel + 1)) return 0;
     }
+    // \pard clears the frame's position too: inside a frame the paragraph
+    // gets it back, or it would leave the frame.
+    if ((doc->SeqState & SEQ_FRAME) && !PutFramePosition(doc)) return 0;
     return undo.Commit();
 }
 

@@ -54,8 +54,6 @@ VELEXPORT int VELAPI VelEndStyleItem(HVELDOC doc)
     if (!doc) return 0;
     UndoOnFailure undo(doc);
     if (!CheckCallSequence(doc, OP_END_STYLE_ITEM)) return undo.Refused();
-    // A script run opened in the style would take the style's closing brace.
-    if (!CheckCallSequence(doc, "VelEndStyleItem", 0, 0, SEQ_SCRIPT_STYLE)) return undo.Refused();
     if (!PutRtfName(doc, doc->StyleName) || !PutRtfText(doc, ";", 1)) return 0;
     if (!EndRtfGroup(doc) || !FlushRtfLine(doc)) return 0;
     doc->SeqState &= ~SEQ_STYLE_ITEM;

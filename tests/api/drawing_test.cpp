@@ -10,6 +10,10 @@
 
 namespace {
 
+const std::string kNotInScriptRun =
+    "This function not allowed between VelBeginScriptStyle() and VelEndScriptStyle";
+
+
 const std::string kSectText = "\\sectd\r\n";
 
 const std::string kNeedsSectionOrHeader =
@@ -282,14 +286,14 @@ TEST(Drawing, ScriptRunMayNotCrossATextBox)
     ASSERT_EQ(VelBeginScriptStyle(doc, 1), 1);
     VelResetLastMessage();
     EXPECT_EQ(VelBeginTextBox(doc, 1, 0, 0, 1, 1, 0, 0, 0, 1, 0), 0);
-    EXPECT_EQ(LastMessage(), "48 VelBeginTextBox: " + kNeedsSectionOrHeader);
+    EXPECT_EQ(LastMessage(), "59 VelBeginTextBox: " + kNotInScriptRun);
     // Rectangles and lines are whole groups: they may stand in a run.
     EXPECT_EQ(VelDrawRect(doc, 1, 0, 0, 1, 1, 0, 0, 0, 1, 0), 1);
     ASSERT_EQ(VelEndScriptStyle(doc), 1);
     ASSERT_EQ(VelBeginTextBox(doc, 1, 0, 0, 1, 1, 0, 0, 0, 1, 0), 1);
     ASSERT_EQ(VelBeginScriptStyle(doc, 1), 1);
     EXPECT_EQ(VelEndTextBox(doc), 0);
-    EXPECT_EQ(LastMessage(), "48 VelEndTextBox: " + kNeedsTextBox);
+    EXPECT_EQ(LastMessage(), "59 VelEndTextBox: " + kNotInScriptRun);
     ASSERT_EQ(VelEndScriptStyle(doc), 1);
     EXPECT_EQ(VelEndTextBox(doc), 1);
 }

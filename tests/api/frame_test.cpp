@@ -8,6 +8,10 @@
 
 namespace {
 
+const std::string kNotInScriptRun =
+    "This function not allowed between VelBeginScriptStyle() and VelEndScriptStyle";
+
+
 const std::string kSectText = "\\sectd\r\n";
 
 // The composed report of a call that needs section text or a header.
@@ -153,13 +157,13 @@ TEST(Frame, ScriptRunMayNotCrossTheFrame)
     ASSERT_EQ(VelBeginScriptStyle(doc, 1), 1);
     VelResetLastMessage();
     EXPECT_EQ(VelBeginFrame(doc, 1, 0, 0, 100, 100), 0);
-    EXPECT_EQ(LastMessage(), "48 VelBeginFrame: " + kNeedsSectionOrHeader);
+    EXPECT_EQ(LastMessage(), "59 VelBeginFrame: " + kNotInScriptRun);
     ASSERT_EQ(VelEndScriptStyle(doc), 1);
     ASSERT_EQ(VelBeginFrame(doc, 1, 0, 0, 100, 100), 1);
     ASSERT_EQ(VelBeginScriptStyle(doc, 0), 1);
     ASSERT_EQ(VelInsertText(doc, "2"), 1);
     EXPECT_EQ(VelEndFrame(doc), 0);
-    EXPECT_EQ(LastMessage(), "48 VelEndFrame: " + kNeedsFrame);
+    EXPECT_EQ(LastMessage(), "59 VelEndFrame: " + kNotInScriptRun);
     ASSERT_EQ(VelEndScriptStyle(doc), 1);
     ASSERT_EQ(VelEndFrame(doc), 1);
     EXPECT_EQ(SavedRtf(doc), Document("\\sectd{\\super}\r\n{\\pvpg\\phpg\\posx0\\posy0\\absh100\\absw100" +
@@ -170,4 +174,21 @@ TEST(Frame, NullDocumentGivesZero)
 {
     EXPECT_EQ(VelBeginFrame(nullptr, 1, 0, 0, 1, 1), 0);
     EXPECT_EQ(VelEndFrame(nullptr), 0);
+}
+
+// A paragraph reset clears the frame's position words too: inside a frame
+// they are written again, so the paragraph stays in the frame.
+TEST(Frame, ParagraphResetKeepsTheParagraphInTheFrame)
+{
+    TestDoc doc;
+    ASSERT_EQ(VelBeginFrame(doc, 0, 10, 20, 300, 400), 1);
+    ASSERT_EQ(VelInsertText(doc, "a\r\n"), 1);
+    ASSERT_EQ(VelResetParaProp(doc), 1);
+    ASSERT_EQ(VelInsertText(doc, "b"), 1);
+    ASSERT_EQ(VelEndFrame(doc), 1);
+    ASSERT_EQ(VelResetParaProp(doc), 1);  // outside the frame: \pard alone
+    const std::string position = "\\pvpara\\phcol\\posx10\\posy20\\absh400\\absw300" + kDistances;
+    // Both lines pass 100 characters, so the text starts a line of its own.
+    EXPECT_EQ(SavedRtf(doc), Document("\\sectd\r\n{" + position + " \r\na\\par\r\n\\pard" + position +
+                                      " \r\nb\\par}\r\n\\pard"));
 }

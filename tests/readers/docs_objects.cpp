@@ -65,3 +65,17 @@ READER_DOC(objects_shapes)
     VelDrawRect(doc, 0, 720, 0, 1440, 720, 0, 0x808080, 0x000000, 10, 0);
     VelInsertText(doc, "Body text after the shapes.\r\n");
 }
+
+// A paragraph reset inside a frame: both paragraphs stay in the frame.
+READER_DOC(objects_frame_reset)
+{
+    LetterPage(doc);
+    VelInsertText(doc, "Before the frame.\r\n");
+    VelBeginFrame(doc, 1, 7200, 2880, 2880, 1440);
+    VelParaFlags(doc, PARA_CENTER);
+    VelInsertText(doc, "Centred in the frame.\r\n");
+    VelResetParaProp(doc);
+    VelInsertText(doc, "Reset, still in the frame.\r\n");
+    VelEndFrame(doc);
+    VelInsertText(doc, "After the frame.\r\n");
+}

@@ -100,6 +100,15 @@ class LibreOfficeFrames(unittest.TestCase):
         self.assertEqual(words["Columnframe"][3], words["Second"][3])
 
 
+    @NEEDS_LO
+    def test_paragraph_reset_stays_in_the_frame(self):
+        root = r.libreoffice("objects_frame_reset")
+        frame = frame_with_text(root, "Centred in the frame.")
+        box = frame.find("draw:text-box", r.NS)
+        self.assertEqual(r.paragraphs(root, within=box), ["Centred in the frame.", "Reset, still in the frame."])
+        self.assertEqual(r.paragraphs(root), ["Before the frame.", "After the frame."])
+
+
 class LibreOfficeShapes(unittest.TestCase):
     def assertGeometry(self, actual, expected):
         for got, want in zip(actual, expected):
