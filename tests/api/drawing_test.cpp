@@ -13,7 +13,6 @@ namespace {
 const std::string kNotInScriptRun =
     "This function not allowed between VelBeginScriptStyle() and VelEndScriptStyle";
 
-
 const std::string kSectText = "\\sectd\r\n";
 
 const std::string kNeedsSectionOrHeader =

@@ -11,7 +11,6 @@ namespace {
 const std::string kNotInScriptRun =
     "This function not allowed between VelBeginScriptStyle() and VelEndScriptStyle";
 
-
 const std::string kSectText = "\\sectd\r\n";
 
 // The composed report of a call that needs section text or a header.
