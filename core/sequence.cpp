@@ -128,28 +128,36 @@ bool Passes(unsigned state, unsigned already, unsigned required, unsigned forbid
     return (required == 0 || (state & required) != 0) && (state & forbidden) == 0 && (state & already) == 0;
 }
 
-void ComposeRequiredMessage(unsigned required, char* out, size_t capacity)
+// The longest text a host's 300-byte message buffer holds. The masks in use
+// compose at most 261 characters; a longer list keeps its first lines whole.
+constexpr size_t kLongestMessage = 299;
+static_assert(kLongestMessage < kComposedMessageSize, "the composed message fits its store");
+
+// Message 48: the head, one line for each required construct, and a full
+// stop in place of the last line's comma and line feed.
+void ComposeRequiredMessage(unsigned required, char (&out)[kComposedMessageSize])
 {
     static const char kHead[] =
         "This function is valid only if one of the following function(s) has been already called:\n\n";
-    size_t n = 0;
-    auto append = [&](const char* text) {
-        size_t len = std::strlen(text);
-        if (n + len >= capacity) len = capacity - 1 - n;
-        std::memcpy(out + n, text, len);
-        n += len;
-    };
-    append(kHead);
+    size_t n = sizeof kHead - 1;
+    std::memcpy(out, kHead, n);
     for (const RequiredLine& line : kRequiredLines) {
         if (!(required & line.Bit)) continue;
-        append(line.Name);
-        for (int i = 0; i < line.Blanks; ++i) append(" ");
-        append(line.Description);
-        append("\n");
+        size_t name = std::strlen(line.Name);
+        size_t description = std::strlen(line.Description);
+        size_t length = name + static_cast<size_t>(line.Blanks) + description + 1;
+        // The last ",\n" becomes ".", one character less.
+        if (n + length - 1 > kLongestMessage) break;
+        std::memcpy(out + n, line.Name, name);
+        n += name;
+        std::memset(out + n, ' ', static_cast<size_t>(line.Blanks));
+        n += static_cast<size_t>(line.Blanks);
+        std::memcpy(out + n, line.Description, description);
+        n += description;
+        out[n++] = '\n';
     }
-    if (n >= 2) n -= 2;  // the comma and line feed of the last line
-    out[n] = '\0';
-    append(".");
+    n -= 2;  // the comma and line feed of the last line
+    out[n++] = '.';
     out[n] = '\0';
 }
 
@@ -180,7 +188,7 @@ int CheckCallSequence(VelDocRecord* doc, const char* caption, unsigned already, 
 
     if (required != 0) {
         char message[kComposedMessageSize];
-        ComposeRequiredMessage(required, message, sizeof message);
+        ComposeRequiredMessage(required, message);
         SetComposedMessage(message);
         return ReportError(doc, ERR_COMPOSED_SEQUENCE, caption);
     }
