@@ -278,3 +278,66 @@ def master_pages(root):
                 parts[local] = child
         pages[page.get(q("style:name"))] = parts
     return pages
+
+
+# ---- Page layout --------------------------------------------------------------------
+
+_UNITS_PER_INCH = {"in": 1.0, "cm": 2.54, "mm": 25.4, "pt": 72.0, "pc": 6.0}
+
+
+def twips(length):
+    """An ODF length ("0.7874in", "2cm", "10pt") in twips."""
+    for unit, per_inch in _UNITS_PER_INCH.items():
+        if length.endswith(unit):
+            return float(length[:-len(unit)]) / per_inch * 1440.0
+    raise ValueError("no known unit in %r" % length)
+
+
+def page_layouts(root):
+    """Page layout name -> the properties of its page (width, height,
+    orientation, margins), as LibreOffice wrote them."""
+    layouts = {}
+    for layout in root.iter(q("style:page-layout")):
+        props = {}
+        found = layout.find("style:page-layout-properties", NS)
+        if found is not None:
+            for key, value in found.attrib.items():
+                props[key.split("}")[1] if "}" in key else key] = value
+        layouts[layout.get(q("style:name"))] = props
+    return layouts
+
+
+def master_page_layouts(root):
+    """Master page name -> its page layout name."""
+    return {page.get(q("style:name")): page.get(q("style:page-layout-name"))
+            for page in root.iter(q("style:master-page"))}
+
+
+def columns(root):
+    """Style name -> (column count, column gap) of every style with columns
+    (sections and pages)."""
+    found = {}
+    for style in list(root.iter(q("style:style"))) + list(root.iter(q("style:page-layout"))):
+        cols = style.find(".//style:columns", NS)
+        if cols is not None:
+            found[style.get(q("style:name"))] = (int(cols.get(q("fo:column-count"), "1")),
+                                                cols.get(q("fo:column-gap")))
+    return found
+
+
+def paragraph_elements(root):
+    """(text, paragraph element, enclosing text:section element or None) for
+    every paragraph of the body, in document order."""
+    result = []
+
+    def walk(element, section):
+        for child in element:
+            if child.tag in (q("text:p"), q("text:h")):
+                result.append((inline_text(child), child, section))
+            elif child.tag in (q("text:note"), q("draw:frame")):
+                continue
+            else:
+                walk(child, child if child.tag == q("text:section") else section)
+
+    walk(body(root), None)
+    return result
