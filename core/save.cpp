@@ -87,6 +87,53 @@ const char* FamilyWord(int family)
     }
 }
 
+// How a byte of a face name is written: as it is (0), after a backslash
+// (1: the characters RTF reserves), or as \'hh (3: the name's terminator,
+// control characters and bytes of 128 and above), so that no name can end
+// the table's groups or its own entry early.
+int FaceByteExtra(unsigned char ch)
+{
+    if (ch == '\\' || ch == '{' || ch == '}') return 1;
+    if (ch == ';' || ch < 0x20 || ch >= 0x80) return 3;
+    return 0;
+}
+
+void PutFaceName(SaveSink& sink, const char* name, size_t length)
+{
+    static const char kHex[] = "0123456789abcdef";
+    for (size_t i = 0; i < length; ++i) {
+        auto ch = static_cast<unsigned char>(name[i]);
+        switch (FaceByteExtra(ch)) {
+        case 0:
+            Put(sink, name + i, 1);
+            break;
+        case 1: {
+            const char escaped[2] = {'\\', static_cast<char>(ch)};
+            Put(sink, escaped, 2);
+            break;
+        }
+        default: {
+            const char escaped[4] = {'\\', '\'', kHex[ch >> 4], kHex[ch & 15]};
+            Put(sink, escaped, 4);
+            break;
+        }
+        }
+    }
+}
+
+// Bytes that escaping adds to the names of the font table.
+int64_t FaceNameExtras(const VelDocRecord* doc)
+{
+    int64_t extra = 0;
+    for (int i = 0; i < doc->FontCount; ++i) {
+        const FontEntry& font = doc->FontTable[i];
+        for (size_t k = 0; k < sizeof font.Name && font.Name[k]; ++k) {
+            extra += FaceByteExtra(static_cast<unsigned char>(font.Name[k]));
+        }
+    }
+    return extra;
+}
+
 // Entries 2, 5, 8, ... of a table start a new line: the first line holds two
 // entries, every later line three.
 bool StartsTableLine(int index)
@@ -113,7 +160,7 @@ void WriteDocument(SaveSink& sink, const VelDocRecord* doc)
                 PutNumber(sink, font.Charset);
                 PutText(sink, " ");
             }
-            Put(sink, font.Name, static_cast<int64_t>(strnlen(font.Name, sizeof font.Name - 1)));
+            PutFaceName(sink, font.Name, strnlen(font.Name, sizeof font.Name - 1));
             PutText(sink, ";}");
         }
         PutText(sink, "}");
@@ -142,9 +189,11 @@ void WriteDocument(SaveSink& sink, const VelDocRecord* doc)
 intptr_t SaveToMemory(VelDocRecord* doc, int* length)
 {
     const RtfStream* s = doc->Stream;
-    // Room for every piece: 80 bytes a font entry, 30 a color entry, 42 for
-    // the fixed text and the NUL. A negative depth writes no braces.
-    int64_t size = static_cast<int64_t>(doc->FontCount) * 80 + static_cast<int64_t>(doc->ColorCount) * 30 +
+    // Room for every piece: 80 bytes a font entry and what escaping adds to
+    // its name, 30 a color entry, 42 for the fixed text and the NUL. A
+    // negative depth writes no braces.
+    int64_t size = static_cast<int64_t>(doc->FontCount) * 80 + FaceNameExtras(doc) +
+                   static_cast<int64_t>(doc->ColorCount) * 30 +
                    (s->GroupDepth > 0 ? s->GroupDepth : 0) + s->LineLength + s->BodyLength + 42;
     HGLOBAL block = size <= 0x7FFFFFFF ? PlatGlobalAlloc(static_cast<size_t>(size)) : nullptr;
     char* memory = block ? static_cast<char*>(PlatGlobalLock(block)) : nullptr;

@@ -91,6 +91,27 @@ TEST(FontTable, LongNamesAreCutTo31Characters)
                                ";}}");
 }
 
+// No face name can close the table's groups, start a control word or end
+// its entry early: the bytes RTF reserves are escaped in the table.
+TEST(FontTable, NamesCannotBreakTheTable)
+{
+    TestDoc doc;
+    ASSERT_EQ(FindOrAddFont(doc, "Odd}{Face\\par;x\xE9\t", -1), 0);
+    EXPECT_STREQ(Font(doc, 0).Name, "Odd}{Face\\par;x\xE9\t");  // kept as given, for lookups
+    EXPECT_EQ(FindOrAddFont(doc, "ODD}{FACE\\PAR;X\xC9\t", -1), 0);
+    VelInsertText(doc, "x");
+    EXPECT_EQ(SavedRtf(doc), kHead + "{\\fonttbl{\\f0 \\fcharset0 Odd\\}\\{Face\\\\par\\'3bx\\'e9\\'09;}}" + kPrologue +
+                                 "\\sectd x}");
+    // The memory block is sized for the escapes.
+    const std::string worst(31, '{');
+    TestDoc full;
+    for (int i = 0; i < 12; ++i) FindOrAddFont(full, (worst.substr(0, 30) + static_cast<char>('A' + i)).c_str(), -1);
+    FindOrAddFont(full, std::string(31, ';').c_str(), -1);
+    std::string rtf = SavedRtf(full);
+    EXPECT_NE(rtf, "<failed>");
+    EXPECT_NE(rtf.find(";}{\\f12 \\fcharset0 \\'3b\\'3b"), std::string::npos);
+}
+
 TEST(FontTable, GrowsByAQuarterAndKeepsEveryEntry)
 {
     TestDoc doc;
