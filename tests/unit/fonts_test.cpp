@@ -2,9 +2,12 @@
 // tables as the save writes them, and the installed fonts behind a new font.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "core/document.h"
 #include "core/fonttable.h"
@@ -333,6 +336,30 @@ TEST(InstalledFonts, EachNameIsLookedUpOncePerProcess)
         EXPECT_EQ(FamilyAndCharset(doc, "liberation mono"), "0x30/0");
     }
     EXPECT_EQ(PosixFontLookupCount(), after);
+}
+
+// Documents on several threads look fonts up at once; each gets the same
+// answers.
+TEST(InstalledFonts, ThreadsShareTheAnswers)
+{
+    SystemFonts system;
+    const char* faces[] = {"DejaVu Serif", "dejavu sans mono", "Velrtf Threaded Nowhere", "LIBERATION SERIF"};
+    const char* expected[] = {"0x10/0", "0x30/0", "0x00/0", "0x10/0"};
+    std::vector<std::thread> threads;
+    std::atomic<int> wrong{0};
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 20; ++round) {
+                TestDoc doc;
+                for (int k = 0; k < 4; ++k) {
+                    int i = (k + t) % 4;
+                    if (FamilyAndCharset(doc, faces[i]) != expected[i]) wrong.fetch_add(1);
+                }
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(wrong.load(), 0);
 }
 
 #else
