@@ -75,9 +75,12 @@ int PlatReadFile(PlatFile file, void* data, uint32_t length, uint32_t* got)
     return ok ? 1 : 0;
 }
 
+// A low part of all ones is also a valid size or position: only the error
+// code tells a failure, so it is cleared first.
 int64_t PlatFileSize(PlatFile file)
 {
     DWORD high = 0;
+    SetLastError(NO_ERROR);
     DWORD low = GetFileSize(reinterpret_cast<HANDLE>(file), &high);
     if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return -1;
     return (static_cast<int64_t>(high) << 32) | low;
@@ -86,6 +89,7 @@ int64_t PlatFileSize(PlatFile file)
 int PlatSeekFile(PlatFile file, int64_t offset)
 {
     LONG high = static_cast<LONG>(offset >> 32);
+    SetLastError(NO_ERROR);
     DWORD low = SetFilePointer(reinterpret_cast<HANDLE>(file), static_cast<LONG>(offset & 0xFFFFFFFF), &high,
                                FILE_BEGIN);
     return !(low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR);
@@ -112,10 +116,20 @@ void PlatMessageBox(const char* text, const char* caption)
 void PlatScreenResolution(int* x, int* y)
 {
     if (SeamScreenResolution(x, y)) return;
+    // Without a screen context (a process with no desktop, such as a
+    // service) the resolution would read as 0, and every later conversion
+    // from pixels would divide by it: such a process gets the usual 96.
+    *x = 96;
+    *y = 96;
     HDC screen = GetDC(nullptr);
-    *x = GetDeviceCaps(screen, LOGPIXELSX);
-    *y = GetDeviceCaps(screen, LOGPIXELSY);
+    if (!screen) return;
+    int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
+    if (dpiX > 0 && dpiY > 0) {
+        *x = dpiX;
+        *y = dpiY;
+    }
 }
 
 int PlatMultiByteCodePage()
