@@ -53,8 +53,11 @@ TEST(Conversion, ChunksAreReadAndTheBlockFreedAfterTheLast)
         }
     }
     EXPECT_EQ(read, "0123456789");
-    // The block is gone: freeing it again is refused.
+#ifndef _WIN32
+    // The block is gone: freeing it again is refused. (Windows makes no such
+    // promise: there, touching a freed handle is the host's fault.)
     EXPECT_EQ(GlobalFree(block), block);
+#endif
 }
 
 TEST(Conversion, HandleToStrTakesTheRtfAndFreesTheBlock)
@@ -67,7 +70,9 @@ TEST(Conversion, HandleToStrTakesTheRtfAndFreesTheBlock)
     std::string text(static_cast<size_t>(length), 'x');
     ASSERT_EQ(VelHandleToStr(text.data(), length, block), 1);
     EXPECT_EQ(text, std::string("{\\rtf1\\uc1 \\deff0 \\ansi\\ftnbj\\sectd Hi}") + '\0');
-    EXPECT_EQ(GlobalFree(block), block);
+#ifndef _WIN32
+    EXPECT_EQ(GlobalFree(block), block);  // already freed (see above)
+#endif
 }
 
 TEST(Conversion, MakeMbcsOnASingleByteSystemCopiesTheCharacters)
