@@ -101,7 +101,12 @@ TEST(FontTable, NamesCannotBreakTheTable)
     TestDoc doc;
     ASSERT_EQ(FindOrAddFont(doc, "Odd}{Face\\par;x\xE9\t", -1), 0);
     EXPECT_STREQ(Font(doc, 0).Name, "Odd}{Face\\par;x\xE9\t");  // kept as given, for lookups
-    EXPECT_EQ(FindOrAddFont(doc, "ODD}{FACE\\PAR;X\xC9\t", -1), 0);
+#ifdef _WIN32
+    const bool ansi1252 = GetACP() == 1252;  // \xC9 and \xE9 are one letter in Windows-1252 only
+#else
+    const bool ansi1252 = true;
+#endif
+    EXPECT_EQ(FindOrAddFont(doc, ansi1252 ? "ODD}{FACE\\PAR;X\xC9\t" : "ODD}{FACE\\PAR;X\xE9\t", -1), 0);
     VelInsertText(doc, "x");
     EXPECT_EQ(SavedRtf(doc), kHead + "{\\fonttbl{\\f0 \\fcharset0 Odd\\}\\{Face\\\\par\\'3bx\\'e9\\'09;}}" + kPrologue +
                                  "\\sectd x}");
