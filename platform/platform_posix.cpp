@@ -23,9 +23,9 @@
 //
 // A handle is a BlockRecord. Its data lives in a separate allocation that
 // starts with a pointer back to the record, so that the handle can be found
-// from the data pointer (GlobalHandle). Resizing always moves the data, as
-// Windows may, so that a caller who keeps a stale pointer is caught early.
-// Live handles are kept in a registry, so an invalid or freed handle is
+// from the data pointer (GlobalHandle). Resizing may move the data, as on
+// Windows; large blocks usually grow in place, so a growing document does
+// not hold two copies of itself. Live handles are kept in a registry, so an invalid or freed handle is
 // refused instead of followed.
 
 namespace {
@@ -119,13 +119,12 @@ HGLOBAL PlatGlobalReAlloc(HGLOBAL handle, size_t bytes)
         std::lock_guard<std::mutex> guard(RegistryLock());
         if (!IsLive(block)) return nullptr;
     }
-    if (SeamFailThisAllocation()) return nullptr;
-    unsigned char* moved = NewData(block, bytes);
-    if (!moved) return nullptr;
-    std::memcpy(moved, block->data, bytes < block->size ? bytes : block->size);
+    if (SeamFailThisAllocation() || bytes > SIZE_MAX - kDataOffset - 1) return nullptr;
+    // The pointer back to the record travels with the bytes.
+    auto* raw = static_cast<unsigned char*>(std::realloc(block->data - kDataOffset, bytes + kDataOffset));
+    if (!raw) return nullptr;  // the block is as it was
     std::lock_guard<std::mutex> guard(RegistryLock());
-    FreeData(block->data);
-    block->data = moved;
+    block->data = raw + kDataOffset;
     block->size = bytes;
     return block;
 }
