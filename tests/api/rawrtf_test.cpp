@@ -1,62 +1,40 @@
 // Groups, control words and ready-made RTF from the host.
 #include <gtest/gtest.h>
 
-#include "rtf_test.h"
+#include "rtf_cases.h"
 
-TEST(RawRtf, StarredGroupStandsOnItsOwnLine)
+TEST(RawRtf, GroupsWordsAndReadyMadeRtf)
 {
+    ExpectBodies({
+        {"starred group on its own line",
+         [](HVELDOC d) { VelBeginSectText(d), VelBeginGroup(d, "pntext", 1), VelInsertText(d, "x"), VelEndGroup(d); },
+         "\\sectd{\\*\\pntext x}"},
+        {"groups without a word", [](HVELDOC d) { VelBeginGroup(d, nullptr, 0), VelBeginGroup(d, "", 0); }, "{{}}"},
+        {"a word with and without its parameter",
+         [](HVELDOC d) { VelInsertControl(d, "fs", 1, 24), VelInsertControl(d, "fs", 0, 24); }, "\\fs24\\fs"},
+        {"raw text goes in unchanged, text follows it on its line",
+         [](HVELDOC d) { VelBeginSectText(d), VelInsertRaw(d, "{\\b bold}"), VelInsertText(d, "x"); },
+         "\\sectd{\\b bold}x"},
+        {"raw text between VelInitSect and VelBeginSectText",
+         [](HVELDOC d) { VelInitSect(d), VelInsertRaw(d, "\\pard "), VelBeginSectText(d), VelInsertRaw(d, "x"); },
+         "\\sectd\\pard x"},
+    });
+    // The line layout: the group starts and ends a line; raw text only
+    // flushes what is pending.
     TestDoc doc;
-    VelBeginSectText(doc);
-    ASSERT_EQ(VelBeginGroup(doc, "pntext", 1), 1);
-    ASSERT_EQ(VelInsertText(doc, "x"), 1);
-    ASSERT_EQ(VelEndGroup(doc), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd\r\n{\\*\\pntext x}\r\n"));
+    VelBeginSectText(doc), VelBeginGroup(doc, "pntext", 1), VelInsertText(doc, "x"), VelEndGroup(doc);
+    VelInsertRaw(doc, "y"), VelInsertRaw(doc, ""), VelInsertRaw(doc, nullptr);
+    EXPECT_EQ(SavedRtf(doc), Document("\\sectd\r\n{\\*\\pntext x}\r\ny"));
 }
 
-TEST(RawRtf, GroupWithoutWord)
+TEST(RawRtf, RefusedInput)
 {
-    TestDoc doc;
-    ASSERT_EQ(VelBeginGroup(doc, nullptr, 0), 1);
-    ASSERT_EQ(VelBeginGroup(doc, "", 0), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\r\n{\r\n{}}"));
-}
-
-TEST(RawRtf, ControlWordWithAndWithoutParameter)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelInsertControl(doc, "fs", 1, 24), 1);
-    ASSERT_EQ(VelInsertControl(doc, "fs", 0, 24), 1);
-    EXPECT_EQ(VelInsertControl(doc, "", 0, 0), 0);  // a bare backslash would corrupt what follows
-    EXPECT_EQ(VelInsertControl(doc, nullptr, 1, 0), 0);
-    EXPECT_EQ(SavedRtf(doc), Document("\\fs24\\fs"));
-}
-
-TEST(RawRtf, RawTextGoesInUnchanged)
-{
-    TestDoc doc;
-    VelBeginSectText(doc);
-    ASSERT_EQ(VelInsertRaw(doc, "{\\b bold}"), 1);
-    ASSERT_EQ(VelInsertText(doc, "x"), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd\r\n{\\b bold}x"));
-    ASSERT_EQ(VelInsertRaw(doc, ""), 1);  // only flushes
-    ASSERT_EQ(VelInsertRaw(doc, nullptr), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd\r\n{\\b bold}x\r\n"));
-}
-
-TEST(RawRtf, RawTextIsAcceptedInEveryState)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelInitSect(doc), 1);
-    ASSERT_EQ(VelInsertRaw(doc, "\\pard "), 1);
-    ASSERT_EQ(VelBeginSectText(doc), 1);
-    ASSERT_EQ(VelInsertRaw(doc, "x"), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd\r\n\\pard x"));
-}
-
-TEST(RawRtf, NullDocumentGivesZero)
-{
-    EXPECT_EQ(VelBeginGroup(nullptr, "a", 1), 0);
-    EXPECT_EQ(VelEndGroup(nullptr), 0);
-    EXPECT_EQ(VelInsertControl(nullptr, "a", 0, 0), 0);
-    EXPECT_EQ(VelInsertRaw(nullptr, "a"), 0);
+    ExpectRefusals({
+        // A bare backslash would join whatever follows into a word.
+        {"an empty word", [](HVELDOC) {}, [](HVELDOC d) { return VelInsertControl(d, "", 0, 0); }, 0, ""},
+        {"a null word", [](HVELDOC) {}, [](HVELDOC d) { return VelInsertControl(d, nullptr, 1, 0); }, 0, ""},
+    });
+    EXPECT_EQ(VelBeginGroup(nullptr, "a", 1) + VelEndGroup(nullptr) + VelInsertControl(nullptr, "a", 0, 0) +
+                  VelInsertRaw(nullptr, "a"),
+              0);
 }
