@@ -1,6 +1,6 @@
-// The writer against a plain model of its rules, written here from scratch
-// character by character: random runs of every writer operation must give
-// the same bytes, whatever shortcuts the writer takes.
+// The writer's own operations: exact cases, then random runs of every
+// operation against a plain model of the line rules, written here from
+// scratch character by character.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -12,58 +12,47 @@
 
 namespace {
 
+std::string Pending(HVELDOC doc)
+{
+    return std::string(doc->Stream->Line, static_cast<size_t>(doc->Stream->LineLength));
+}
+
 struct Model {
-    std::string body;
-    std::string line;
-    bool pendingSpace = false;
-    bool noBreak = false;
-    bool inEscape = false;
-    bool rawBackslash = false;
+    std::string body, line;
+    bool pendingSpace = false, noBreak = false, inEscape = false, rawBackslash = false;
 
     void Flush()
     {
-        if (line.empty()) return;
-        body += line + "\r\n";
+        if (!line.empty()) body += line + "\r\n";
         line.clear();
         pendingSpace = false;
     }
-
     void Char(char ch)
     {
-        if (pendingSpace) {
-            line += ' ';
-            pendingSpace = false;
-        }
-        if (!noBreak && !inEscape) {
-            if (line.size() >= 76 && line.back() == ' ') Flush();
-            if (line.size() > 100) Flush();
-        }
+        if (pendingSpace) line += ' ';
+        pendingSpace = false;
+        if (!noBreak && !inEscape && ((line.size() >= 76 && line.back() == ' ') || line.size() > 100)) Flush();
         if (ch == '\\' && !rawBackslash && line.size() >= 151) Flush();
         if (line.size() + 2 > 300) Flush();
         line += ch;
     }
-
     void Word(const std::string& word, bool hasValue, int value)
     {
         pendingSpace = false;
         noBreak = true;
         Char('\\');
-        Text(word);
-        if (hasValue) Text(std::to_string(value));
+        Text(word + (hasValue ? std::to_string(value) : ""));
         noBreak = false;
         pendingSpace = true;
     }
-
     void Hex(unsigned char b)
     {
-        const char* digits = "0123456789abcdef";
-        Char(digits[b >> 4]);
+        Char("0123456789abcdef"[b >> 4]);
         bool saved = noBreak;
         noBreak = true;
-        Char(digits[b & 15]);
+        Char("0123456789abcdef"[b & 15]);
         noBreak = saved;
     }
-
     void Escaped(unsigned char b)
     {
         Char('\\');
@@ -72,7 +61,6 @@ struct Model {
         Hex(b);
         inEscape = false;
     }
-
     void Text(const std::string& text)
     {
         for (char c : text) {
@@ -85,16 +73,11 @@ struct Model {
                 Char('\\');
                 inEscape = true;
             }
-            switch (ch) {
-            case 13: Word("par", false, 0); Flush(); break;
-            case 10: break;
-            case 9: Word("tab", false, 0); break;
-            case 12: Word("page", false, 0); break;
-            case 22: Word("column", false, 0); break;
-            case 14: Char('~'); break;
-            case 23: Char('_'); break;
-            default: Char(static_cast<char>(ch)); break;
-            }
+            if (ch == 13) Word("par", false, 0), Flush();
+            else if (ch == 9) Word("tab", false, 0);
+            else if (ch == 12) Word("page", false, 0);
+            else if (ch == 22) Word("column", false, 0);
+            else if (ch != 10) Char(ch == 14 ? '~' : ch == 23 ? '_' : static_cast<char>(ch));
             inEscape = false;
         }
     }
@@ -102,7 +85,36 @@ struct Model {
 
 }  // namespace
 
-TEST(WriterModel, RandomOperationsMatchTheModel)
+TEST(WriterUnit, HexEscapesRawBackslashesAndDepth)
+{
+    TestDoc doc;
+    RtfStream* s = doc.get()->Stream;
+    ASSERT_EQ(FlushRtfLine(doc), 1);
+    for (int i = 0; i < 200; ++i) PutHexByte(doc, static_cast<unsigned char>(i));
+    EXPECT_EQ(s->BodyLength, 13 + 3 * 104);  // the prologue line, then lines of 51 bytes
+    EXPECT_EQ(Pending(doc).size(), 400u - 3 * 102);
+    ASSERT_EQ(FlushRtfLine(doc), 1);
+    PutRtfText(doc, std::string(100, 'x').c_str(), 100);
+    PutEscapedChar(doc, 0xE9);  // 100 characters: no break before it, none inside it
+    EXPECT_EQ(Pending(doc), std::string(100, 'x') + "\\'e9");
+    ASSERT_EQ(FlushRtfLine(doc), 1);
+    s->StreamMode |= MODE_RAW_BACKSLASH;
+    PutRtfText(doc, "c:\\\\x{", 6);
+    s->StreamMode &= ~MODE_RAW_BACKSLASH;
+    EXPECT_EQ(Pending(doc), "c:\\\\x\\{");
+    BeginRtfGroup(doc), EndRtfGroup(doc), EndRtfGroup(doc);
+    EXPECT_EQ(s->GroupDepth, -1);
+}
+
+TEST(WriterUnit, BodyGrowsByAQuarterOrToWhatIsNeeded)
+{
+    EXPECT_EQ(NextBodyCapacity(1000, 1010), 1250);
+    EXPECT_EQ(NextBodyCapacity(1000, 5000), 5000);
+    EXPECT_EQ(NextBodyCapacity(2000000000, 2000000001), 0x7FFFFFFE);  // held at the largest block
+    EXPECT_EQ(NextBodyCapacity(2000000000, 0x7FFFFFFF), -1);          // beyond 32-bit lengths
+}
+
+TEST(WriterUnit, RandomOperationsMatchTheModel)
 {
     std::mt19937 random(7);
     const std::string alphabet = std::string("aaaaaaaabbbbccd   .,") + "{}\\\t\r\n\x0C\x16\x0E\x17\xE9\x01";
@@ -114,69 +126,41 @@ TEST(WriterModel, RandomOperationsMatchTheModel)
         model.line = "\\ansi\\ftnbj";
         model.pendingSpace = true;
         for (int step = 0; step < 400; ++step) {
-            switch (random() % 9) {
-            case 0:
-            case 1:
-            case 2: {
+            unsigned pick = random() % 9;
+            auto b = static_cast<unsigned char>(random());
+            if (pick < 3) {
                 std::string text;
-                size_t length = random() % 120;
-                for (size_t i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
-                ASSERT_EQ(PutRtfText(doc, text.data(), static_cast<int>(text.size())), 1);
+                for (size_t i = random() % 120; i > 0; --i) text += alphabet[random() % alphabet.size()];
+                PutRtfText(doc, text.data(), static_cast<int>(text.size()));
                 model.Text(text);
-                break;
-            }
-            case 3: {
+            } else if (pick == 3) {
                 const char* word = words[random() % 8];
                 bool hasValue = random() % 2;
                 int value = static_cast<int>(random() % 2000000001u) - 1000000000;
-                ASSERT_EQ(PutControlWord(doc, word, hasValue ? PARAM_INT : PARAM_NONE, value), 1);
+                PutControlWord(doc, word, hasValue ? PARAM_INT : PARAM_NONE, value);
                 model.Word(word, hasValue, value);
-                break;
-            }
-            case 4: {
-                auto b = static_cast<unsigned char>(random());
-                ASSERT_EQ(PutHexByte(doc, b), 1);
-                model.Hex(b);
-                break;
-            }
-            case 5: {
-                auto b = static_cast<unsigned char>(random());
-                ASSERT_EQ(PutEscapedChar(doc, b), 1);
-                model.Escaped(b);
-                break;
-            }
-            case 6:
-                if (random() % 2) {
-                    ASSERT_EQ(BeginRtfGroup(doc), 1);
-                    model.pendingSpace = false;
-                    model.Char('{');
-                } else {
-                    ASSERT_EQ(EndRtfGroup(doc), 1);
-                    model.pendingSpace = false;
-                    model.Char('}');
-                }
-                break;
-            case 7:
-                if (random() % 4 == 0) {
-                    ASSERT_EQ(FlushRtfLine(doc), 1);
-                    model.Flush();
-                }
-                break;
-            case 8: {
-                // A long instruction with raw backslashes.
+            } else if (pick == 4) {
+                PutHexByte(doc, b), model.Hex(b);
+            } else if (pick == 5) {
+                PutEscapedChar(doc, b), model.Escaped(b);
+            } else if (pick == 6) {
+                b % 2 ? BeginRtfGroup(doc) : EndRtfGroup(doc);
+                model.pendingSpace = false;
+                model.Char(b % 2 ? '{' : '}');
+            } else if (pick == 7 && b % 4 == 0) {
+                FlushRtfLine(doc), model.Flush();
+            } else if (pick == 8) {  // a long instruction with raw backslashes
                 std::string path = "C:\\\\dir\\\\" + std::string(random() % 200, 'p') + "\\\\f.jpg";
                 s->StreamMode |= MODE_RAW_BACKSLASH;
                 model.rawBackslash = true;
-                ASSERT_EQ(PutRtfText(doc, path.data(), static_cast<int>(path.size())), 1);
+                PutRtfText(doc, path.data(), static_cast<int>(path.size()));
                 model.Text(path);
                 s->StreamMode &= ~MODE_RAW_BACKSLASH;
                 model.rawBackslash = false;
-                break;
-            }
             }
         }
         ASSERT_EQ(std::string(s->Body, static_cast<size_t>(s->BodyLength)), model.body) << "round " << round;
-        ASSERT_EQ(std::string(s->Line, static_cast<size_t>(s->LineLength)), model.line) << "round " << round;
+        ASSERT_EQ(Pending(doc), model.line) << "round " << round;
         ASSERT_EQ(s->PendingSpace != 0, model.pendingSpace);
     }
 }
