@@ -15,3 +15,8 @@ if(VELRTF_SANITIZE)
   add_compile_options(-fsanitize=${VELRTF_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=${VELRTF_SANITIZE})
 endif()
+
+if(VELRTF_FUZZ)
+  # Coverage for libFuzzer in everything the fuzz target links.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

@@ -7,6 +7,23 @@
 #include "undo.h"
 #include "writer.h"
 
+namespace {
+
+// A word the host may write: printable ASCII other than braces and
+// backslashes. Anything else would be translated or dropped by the text
+// rules, and a backslash left without its word joins what follows into a
+// word of its own (a brace after it, for one, stops closing a group).
+bool IsPlainWord(const char* word)
+{
+    if (!word || !word[0]) return false;
+    for (const char* p = word; *p; ++p) {
+        if (*p < 32 || *p > 126 || *p == '{' || *p == '}' || *p == '\\') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 extern "C" {
 
 VELEXPORT int VELAPI VelBeginGroup(HVELDOC doc, const char* word, int star)
@@ -15,7 +32,7 @@ VELEXPORT int VELAPI VelBeginGroup(HVELDOC doc, const char* word, int star)
     UndoOnFailure undo(doc);
     if (!FlushRtfLine(doc) || !BeginRtfGroup(doc)) return 0;
     if (star && !PutWord(doc, "*")) return 0;
-    if (word && word[0] && !PutWord(doc, word)) return 0;
+    if (word && word[0] && (!IsPlainWord(word) || !PutWord(doc, word))) return 0;
     return undo.Commit();
 }
 
@@ -29,8 +46,7 @@ VELEXPORT int VELAPI VelEndGroup(HVELDOC doc)
 
 VELEXPORT int VELAPI VelInsertControl(HVELDOC doc, const char* word, int hasParam, int value)
 {
-    // A backslash without a word would join whatever follows into a word.
-    if (!doc || !word || !word[0]) return 0;
+    if (!doc || !IsPlainWord(word)) return 0;
     UndoOnFailure undo(doc);
     if (!PutControlWord(doc, word, hasParam ? PARAM_INT : PARAM_NONE, value)) return 0;
     return undo.Commit();

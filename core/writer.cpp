@@ -36,11 +36,12 @@ constexpr TextTable MakeTextTable()
     t.escaped[14] = '~';  // non-breaking space
     t.action[23] = TEXT_ESCAPED;
     t.escaped[23] = '_';  // non-breaking hyphen
-    t.action['{'] = TEXT_ESCAPED;
-    t.escaped['{'] = '{';
-    t.action['}'] = TEXT_ESCAPED;
-    t.escaped['}'] = '}';
-    t.action['\\'] = TEXT_BACKSLASH;
+    constexpr unsigned char open = '{', close = '}', backslash = '\\';
+    t.action[open] = TEXT_ESCAPED;
+    t.escaped[open] = '{';
+    t.action[close] = TEXT_ESCAPED;
+    t.escaped[close] = '}';
+    t.action[backslash] = TEXT_BACKSLASH;
     return t;
 }
 

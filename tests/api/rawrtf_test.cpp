@@ -33,6 +33,10 @@ TEST(RawRtf, RefusedInput)
         // A bare backslash would join whatever follows into a word.
         {"an empty word", [](HVELDOC) {}, [](HVELDOC d) { return VelInsertControl(d, "", 0, 0); }, 0, ""},
         {"a null word", [](HVELDOC) {}, [](HVELDOC d) { return VelInsertControl(d, nullptr, 1, 0); }, 0, ""},
+        // Characters the text rules drop or translate would leave a bare backslash.
+        {"a word of line feeds", [](HVELDOC) {}, [](HVELDOC d) { return VelInsertControl(d, "\n\n", 0, 0); }, 0, ""},
+        {"a word with a brace", [](HVELDOC) {}, [](HVELDOC d) { return VelInsertControl(d, "b{", 0, 0); }, 0, ""},
+        {"a group word with a tab", [](HVELDOC) {}, [](HVELDOC d) { return VelBeginGroup(d, "\t", 1); }, 0, ""},
     });
     EXPECT_EQ(VelBeginGroup(nullptr, "a", 1) + VelEndGroup(nullptr) + VelInsertControl(nullptr, "a", 0, 0) +
                   VelInsertRaw(nullptr, "a"),

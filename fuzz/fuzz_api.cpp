@@ -1,0 +1,154 @@
+// Drives the whole API with calls decoded from the input: any sequence, any
+// arguments, failed allocations now and then. Whatever happens, nothing may
+// crash, leak or overrun, and every save must give well-formed RTF: braces
+// balanced, no line longer than 302 bytes with its CR LF.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/seams.h"
+#include "velrtf.h"
+
+namespace {
+
+struct Input {
+    const uint8_t* data;
+    size_t size;
+    size_t at = 0;
+    unsigned Byte() { return at < size ? data[at++] : 0; }
+    int Int()
+    {
+        unsigned kind = Byte();
+        if (kind < 200) return static_cast<int>(kind) * 37 - 100;  // mostly small values
+        int value = 0;
+        for (int i = 0; i < 4; ++i) value = static_cast<int>((static_cast<unsigned>(value) << 8) | Byte());
+        return value;
+    }
+    // A short string of any bytes, no braces or backslashes when `plain`.
+    std::string Text(bool plain = false)
+    {
+        std::string text;
+        for (unsigned n = Byte() % 40; n > 0; --n) {
+            char c = static_cast<char>(Byte());
+            if (c == 0 || (plain && (c == '{' || c == '}' || c == '\\'))) c = 'x';
+            text += c;
+        }
+        return text;
+    }
+};
+
+[[noreturn]] void Fail(const char* why, const std::string& rtf)
+{
+    std::fprintf(stderr, "fuzz: %s in\n%s\n", why, rtf.c_str());
+    std::abort();
+}
+
+void CheckWellFormed(const std::string& rtf)
+{
+    int depth = 0;
+    // The writer's lines start with the body; the font table before it has
+    // a layout of its own.
+    size_t lineStart = rtf.find("\\ansi\\ftnbj");
+    for (size_t i = 0; i < rtf.size(); ++i) {
+        char c = rtf[i];
+        if (c == '\\') {
+            ++i;  // an escape or the first letter of a word: never a brace of the structure
+        } else if (c == '{') {
+            ++depth;
+        } else if (c == '}' && --depth < 0) {
+            Fail("a brace closes more than was opened", rtf);
+        } else if (c == '\n' && i > lineStart) {
+            if (i + 1 - lineStart > 302) Fail("a line passes 302 bytes", rtf);
+            lineStart = i + 1;
+        }
+    }
+    if (depth != 0) Fail("braces do not balance", rtf);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    Input in{data, size};
+    HVELDOC doc = VelNewDoc();
+    if (!doc) return 0;
+    VelSetFlags(doc, 1, DOCFLAG_QUIET);
+    int groups = 0;  // the host's own groups, closed no more often than opened
+    while (in.at < in.size) {
+        unsigned op = in.Byte();
+        if (op % 16 == 15) VelTestFailAllocation(1 + static_cast<int>(in.Byte() % 4));
+        std::string s = in.Text();
+        int a = in.Int(), b = in.Int(), c = in.Int(), d = in.Int();
+        unsigned u = static_cast<unsigned>(in.Int());
+        switch (op % 44) {
+        case 0: VelInsertText(doc, s.c_str()); break;
+        case 1: {
+            std::u16string units;
+            for (char ch : s) units += static_cast<char16_t>(static_cast<unsigned char>(ch) * 257);
+            VelInsertUText(doc, reinterpret_cast<const VELWCHAR*>(units.c_str()));
+            break;
+        }
+        case 2: VelTextFont3(doc, s.c_str(), a, u, b, c, d & 1); break;
+        case 3: VelTextColor2(doc, u, a, b & 1); break;
+        case 4: VelBeginScriptStyle(doc, a); break;
+        case 5: VelEndScriptStyle(doc); break;
+        case 6: VelResetTextProp(doc), VelCharStyleId(doc, a); break;
+        case 7: VelParaFlags(doc, u); break;
+        case 8: VelParaIndent(doc, a, b, c), VelParaSpace(doc, b, c, d); break;
+        case 9: VelParaShadeColor(doc, a, u); break;
+        case 10: VelParaStyleId(doc, a), VelResetParaProp(doc); break;
+        case 11: VelParaTabStop(doc, a % 5, b, c % 6); break;
+        case 12: VelParaBullet(doc, a & 1, b % 9, c % 12, d, s.c_str(), s.c_str() + s.size() / 2, u); break;
+        case 13: VelInsertBreak(doc, a % 4); break;
+        case 14: VelInitSect(doc); break;
+        case 15: VelBeginSectText(doc); break;
+        case 16: VelPaper(doc, a, b, c & 1); break;
+        case 17: VelMargin(doc, a, b, c, d, a, b); break;
+        case 18: VelSectInfo(doc, a % 5, b, c & 1, d % 5); break;
+        case 19: VelBeginHdrFtr(doc, a % 10); break;
+        case 20: VelEndHdrFtr(doc); break;
+        case 21: VelBeginStyleSheet(doc); break;
+        case 22: VelBeginStyleItem(doc, a & 1, b % 30, s.c_str()); break;
+        case 23: VelEndStyleItem(doc); break;
+        case 24: VelEndStyleSheet(doc); break;
+        case 25: VelBeginTableRow2(doc, a, b, u, c & 1, d % 300, a % 300, b % 300, c % 300); break;
+        case 26: VelNextCellInfo3(doc, a % 5000, u % 4, b % 150, u, c % 50, d % 50, a % 50, b % 50, u, u, d); break;
+        case 27: VelBeginCellText(doc); break;
+        case 28: VelEndCellText(doc); break;
+        case 29: VelEndTableRow(doc); break;
+        case 30: VelBeginFrame(doc, a & 1, b, c, d, a); break;
+        case 31: VelEndFrame(doc); break;
+        case 32: VelBeginTextBox2(doc, a & 1, b, c, d, a, b, u, u >> 8, c, d & 1, a % 360); break;
+        case 33: VelEndTextBox(doc); break;
+        case 34: VelDrawRect(doc, a & 1, b, c, d, a, b, u, u >> 8, c, d & 1); break;
+        case 35: VelDrawLine(doc, a & 1, b, c, d, a, b, u, c); break;
+        case 36: VelInsertPageField(doc, a & 1), VelInsertTocField(doc, b, c); break;
+        case 37: VelInsertMergeField(doc, s.c_str(), s.c_str() + s.size() / 3); break;
+        case 38: VelInsertFootnote(doc, s.c_str() + s.size() / 2, s.c_str()); break;
+        case 39: VelInsertBookmark(doc, s.c_str(), a & 1); break;
+        case 40:
+            if (VelBeginGroup(doc, (a & 1) ? "fuzz" : nullptr, b & 1)) ++groups;
+            break;
+        case 41:
+            if (groups > 0 && VelEndGroup(doc)) --groups;
+            break;
+        case 42: VelInsertControl(doc, s.empty() ? "x" : in.Text(true).c_str(), a & 1, b); break;
+        case 43: VelInsertRaw(doc, in.Text(true).c_str()); break;
+        }
+        VelTestFailAllocation(0);
+        if (op % 8 == 0) {
+            int length = 0;
+            HGLOBAL block = VelGetData(doc, &length);
+            if (block) {
+                std::string rtf(length, '\0');
+                VelHandleToStr(rtf.data(), length, block);
+                rtf.pop_back();
+                CheckWellFormed(rtf);
+            }
+        }
+    }
+    VelEndDoc(doc);
+    return 0;
+}
