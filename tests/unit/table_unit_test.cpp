@@ -139,14 +139,14 @@ TEST(TableUnit, FailedAllocationsChangeNothing)
          },
          VelEndTableRow, 5},
     };
-    for (const auto& [what, setup, operation, allocations] : sweeps) {
+    for (const auto& sweep : sweeps) {
         Call kept = [&](HVELDOC d) {
             std::vector<long long> state = Snapshot(d);
-            int result = operation(d);
-            EXPECT_TRUE(result || Snapshot(d) == state) << what << ": a table record changed";
+            int result = std::get<2>(sweep)(d);
+            EXPECT_TRUE(result || Snapshot(d) == state) << std::get<0>(sweep) << ": a table record changed";
             return result;
         };
-        EXPECT_EQ(SweepAllocationFailures(setup, kept), allocations) << what;
+        EXPECT_EQ(SweepAllocationFailures(std::get<1>(sweep), kept), std::get<3>(sweep)) << std::get<0>(sweep);
     }
 }
 
