@@ -1,176 +1,92 @@
-// Paragraph properties: alignment, spacing, keeping, borders, indents,
-// shading, styles, tab stops and the reset.
+// Paragraph properties, tab stops, bullets and numbers.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <string>
 
-#include "rtf_body.h"
-#include "rtf_test.h"
+#include "rtf_cases.h"
 
-namespace {
+// The \pntext group that readers without numbering show: Symbol's dot, in
+// the index Symbol has (it once named font 1, whatever held it).
+static std::string PnText(int f) { return "{\\pntext\\pard\\plain\\f" + std::to_string(f) + "\\fs20 \\'b7\\tab}"; }
 
-// What one call of VelParaFlags writes after the section's \sectd.
-std::string FlagsGive(unsigned flags)
+static std::string Bullet(int font, const std::string& code, const std::string& level = "\\pnlvlblt")
 {
-    TestDoc doc;
-    if (VelParaFlags(doc, flags) != 1) return "<failed>";
-    std::string body = FlatBody(doc);
-    return body.substr(6, body.size() - 7);  // without "\sectd" and the closing brace
+    return PnText(0) + "{\\*\\pn" + level + "\\pnhang\\pnf" + std::to_string(font) + "{\\pntxtb \\'" + code + "}}";
 }
 
-class Paragraph : public testing::Test {
-protected:
-    void SetUp() override { ASSERT_EQ(VelBeginSectText(doc), 1); }
-    TestDoc doc;
-};
+static void Flags(HVELDOC doc, std::initializer_list<unsigned> flags) { for (unsigned f : flags) VelParaFlags(doc, f); }
 
-}  // namespace
-
-// ---- Flags ----------------------------------------------------------------------
-
-TEST(ParaFlags, OneAlignmentWordEveryTime)
+static std::string Number(const std::string& words, const std::string& texts = "")
 {
-    EXPECT_EQ(FlagsGive(0), "\\ql");
-    EXPECT_EQ(FlagsGive(PARA_LEFT), "\\ql");
-    EXPECT_EQ(FlagsGive(PARA_CENTER), "\\qc");
-    EXPECT_EQ(FlagsGive(PARA_RIGHT), "\\qr");
-    EXPECT_EQ(FlagsGive(PARA_JUSTIFY), "\\qj");
-    EXPECT_EQ(FlagsGive(PARA_CENTER | PARA_RIGHT), "\\qr");
-    EXPECT_EQ(FlagsGive(PARA_JUSTIFY | PARA_LEFT), "\\qj");
-    EXPECT_EQ(FlagsGive(PARA_CENTER | PARA_JUSTIFY | PARA_LEFT), "\\qc");
+    return "{\\*\\pn" + words + "\\pnhang" + texts + "}";
 }
 
-TEST(ParaFlags, SpacingAndKeepingInTheirOrder)
+TEST(Paragraph, Bodies)
 {
-    EXPECT_EQ(FlagsGive(PARA_KEEP), "\\ql\\keep");
-    EXPECT_EQ(FlagsGive(PARA_DOUBLE), "\\ql\\sl480\\slmult1");
-    EXPECT_EQ(FlagsGive(PARA_WIDOW | PARA_KEEP_NEXT | PARA_KEEP | PARA_DOUBLE | PARA_JUSTIFY),
-              "\\qj\\sl480\\slmult1\\keep\\keepn\\widctlpar");
+    ExpectBodies({
+        // One alignment word every time, right before center before justify; unknown bits are ignored; three
+        // sides in the order top, bottom, left, right; width and style alone draw nothing.
+        {"alignment, spacing, keeping and borders in their order", [](HVELDOC d) {
+             Flags(d, {0, PARA_LEFT, PARA_CENTER, PARA_RIGHT, PARA_JUSTIFY, PARA_CENTER | PARA_RIGHT, PARA_KEEP,
+                       PARA_JUSTIFY | PARA_LEFT, PARA_CENTER | PARA_JUSTIFY, 0x8 | 0x1000 | 0x2000 | 0xFFFE0000u,
+                       PARA_WIDOW | PARA_KEEP_NEXT | PARA_KEEP | PARA_DOUBLE | PARA_JUSTIFY, 0xFFFFFFFFu,
+                       PARA_BOX_TOP | PARA_BOX_BOT | PARA_BOX_THICK, PARA_BOX | PARA_BOX_DOUBLE, PARA_BOX_THICK,
+                       PARA_BOX_RIGHT | PARA_BOX_LEFT | PARA_BOX_TOP | PARA_BOX_DOUBLE});
+         }, "\\sectd\\ql\\ql\\qc\\qr\\qj\\qr\\ql\\keep\\qj\\qc\\ql\\qj\\sl480\\slmult1\\keep\\keepn\\widctlpar\\qr"
+            "\\sl480\\slmult1\\keep\\keepn\\widctlpar\\box\\brdrw30\\brdrdb\\ql\\brdrt\\brdrw30\\brdrs\\brdrb"
+            "\\brdrw30\\brdrs\\ql\\box\\brdrdb\\ql\\ql\\brdrt\\brdrdb\\brdrl\\brdrdb\\brdrr\\brdrdb"},
+        // Shading is in hundredths, at most 100 percent; below 0 a background color, sharing text colors.
+        {"indents and spacing leave out -1 only; shading", [](HVELDOC d) {
+             EXPECT_EQ(VelParaIndent(d, -1, -1, -1) + VelParaSpace(d, -1, -1, -1), 2);
+             VelParaIndent(d, 720, 360, -360), VelParaIndent(d, 0, -1, -2), VelParaIndent(d, INT_MAX, INT_MIN, 0);
+             VelParaSpace(d, 240, -1, -240), VelParaSpace(d, 0, 0, 360);
+             for (int percent : {250, 25, 0, INT_MAX}) VelParaShadeColor(d, percent, 0x123456);
+             VelTextColor(d, 255, 1), VelParaShadeColor(d, -1, 0xE0E0E0), VelParaShadeColor(d, INT_MIN, 255);
+         }, "\\sectd\\li720\\ri360\\fi-360\\li0\\fi-2\\li2147483647\\ri-2147483648\\fi0\\sb240\\sl-240\\sb0\\sa0"
+            "\\sl360\\shading10000\\shading2500\\shading0\\shading10000\\cf0\\cbpat1\\cbpat0"},
+        {"tab stops; unknown types and leaders write no word; style and reset; after VelInitSect", [](HVELDOC d) {
+             VelInitSect(d), VelParaTabStop(d, TAB_DECIMAL, 2880, LEADER_DOT), VelParaTabStop(d, 0, 720, 0);
+             VelParaTabStop(d, TAB_RIGHT, 9360, LEADER_HYPH), VelParaTabStop(d, TAB_CENTER, 4680, LEADER_ULINE);
+             VelParaTabStop(d, 4, 100, 3), VelParaTabStop(d, -1, -300, INT_MIN);
+             VelResetParaProp(d), VelParaStyleId(d, 2), VelParaStyleId(d, -1);
+         }, "\\sectd\\tqdec\\tldot\\tx2880\\tx720\\tqr\\tlhyph\\tx9360\\tqc\\tlul\\tx4680\\tx100\\tx-300"
+            "\\pard\\s2\\s-1"},
+    });
+    EXPECT_EQ(VelParaFlags(0, 0) + VelParaIndent(0, 1, 1, 1) + VelParaSpace(0, 1, 1, 1) + VelParaShadeColor(0, -1, 0) +
+                  VelParaStyleId(0, 1) + VelResetParaProp(0) + VelParaTabStop(0, 0, 1, 0) +
+                  VelParaBullet(0, 1, 0, 0, 0, 0, 0, 0), 0);
 }
 
-TEST(ParaFlags, UnknownBitsAreIgnored)
+TEST(ParaBullet, Bodies)
 {
-    EXPECT_EQ(FlagsGive(0x8 | 0x1000 | 0x2000 | 0xFFFE0000u), "\\ql");
-    EXPECT_EQ(FlagsGive(0xFFFFFFFFu), "\\qr\\sl480\\slmult1\\keep\\keepn\\widctlpar\\box\\brdrw30\\brdrdb");
-}
-
-TEST(ParaFlags, Borders)
-{
-    EXPECT_EQ(FlagsGive(PARA_BOX_TOP | PARA_BOX_BOT | PARA_BOX_THICK),
-              "\\ql\\brdrt\\brdrw30\\brdrs\\brdrb\\brdrw30\\brdrs");
-    EXPECT_EQ(FlagsGive(PARA_BOX | PARA_BOX_DOUBLE), "\\ql\\box\\brdrdb");
-    EXPECT_EQ(FlagsGive(PARA_BOX), "\\ql\\box\\brdrs");
-    EXPECT_EQ(FlagsGive(PARA_BOX | PARA_BOX_THICK | PARA_BOX_DOUBLE), "\\ql\\box\\brdrw30\\brdrdb");
-    // Three sides are three sequences, in the order top, bottom, left, right.
-    EXPECT_EQ(FlagsGive(PARA_BOX_RIGHT | PARA_BOX_LEFT | PARA_BOX_TOP | PARA_BOX_DOUBLE),
-              "\\ql\\brdrt\\brdrdb\\brdrl\\brdrdb\\brdrr\\brdrdb");
-    EXPECT_EQ(FlagsGive(PARA_BOX_BOT | PARA_CENTER), "\\qc\\brdrb\\brdrs");
-    // Line style and width alone draw nothing.
-    EXPECT_EQ(FlagsGive(PARA_BOX_THICK | PARA_BOX_DOUBLE), "\\ql");
-}
-
-// ---- Indents and spacing ------------------------------------------------------------
-
-TEST_F(Paragraph, IndentsLeaveOutMinusOne)
-{
-    ASSERT_EQ(VelParaIndent(doc, -1, -1, -1), 1);
-    ASSERT_EQ(VelParaIndent(doc, 720, 360, -360), 1);
-    ASSERT_EQ(VelParaIndent(doc, 0, -1, -2), 1);
-    ASSERT_EQ(VelParaIndent(doc, -1, 0, -1), 1);
-    ASSERT_EQ(VelParaIndent(doc, INT_MAX, INT_MIN, 0), 1);
-    EXPECT_EQ(FlatBody(doc), "\\sectd\\li720\\ri360\\fi-360\\li0\\fi-2\\ri0\\li2147483647\\ri-2147483648\\fi0}");
-}
-
-TEST_F(Paragraph, SpacingLeavesOutMinusOne)
-{
-    ASSERT_EQ(VelParaSpace(doc, -1, -1, -1), 1);
-    ASSERT_EQ(VelParaSpace(doc, 240, 120, -1), 1);
-    ASSERT_EQ(VelParaSpace(doc, -1, -1, -240), 1);  // exactly 12 points
-    ASSERT_EQ(VelParaSpace(doc, 0, 0, 360), 1);     // at least 18 points
-    ASSERT_EQ(VelInsertText(doc, "spaced"), 1);
-    EXPECT_EQ(FlatBody(doc), "\\sectd\\sb240\\sa120\\sl-240\\sb0\\sa0\\sl360 spaced}");
-}
-
-// ---- Shading ------------------------------------------------------------------------
-
-TEST_F(Paragraph, ShadingInHundredthsOfAPercent)
-{
-    ASSERT_EQ(VelParaShadeColor(doc, 250, 0x123456), 1);
-    ASSERT_EQ(VelParaShadeColor(doc, 100, 0), 1);
-    ASSERT_EQ(VelParaShadeColor(doc, 25, 0), 1);
-    ASSERT_EQ(VelParaShadeColor(doc, 0, 0x123456), 1);
-    ASSERT_EQ(VelParaShadeColor(doc, INT_MAX, 0), 1);
-    // A percentage uses no color.
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd\\shading10000\\shading10000\\shading2500\\shading0\\shading10000"));
-}
-
-TEST_F(Paragraph, NegativePercentGivesABackgroundColor)
-{
-    ASSERT_EQ(VelTextColor(doc, 0x0000FF, 1), 1);
-    ASSERT_EQ(VelParaShadeColor(doc, -1, 0xE0E0E0), 1);
-    ASSERT_EQ(VelParaShadeColor(doc, INT_MIN, 0x0000FF), 1);  // shares the text color's entry
-    EXPECT_EQ(SavedRtf(doc), "{\\rtf1\\uc1 \\deff0 {\\colortbl\\red255\\green0\\blue0;\\red224\\green224\\blue224;}"
-                             "\\ansi\\ftnbj\\sectd\\cf0\\cbpat1\\cbpat0}");
-}
-
-// ---- Styles and the reset -------------------------------------------------------------
-
-TEST_F(Paragraph, StyleAndReset)
-{
-    ASSERT_EQ(VelResetParaProp(doc), 1);  // outside a table: \pard alone
-    ASSERT_EQ(VelParaStyleId(doc, 2), 1);
-    ASSERT_EQ(VelParaStyleId(doc, -1), 1);
-    EXPECT_EQ(FlatBody(doc), "\\sectd\\pard\\s2\\s-1}");
-}
-
-// ---- Tab stops --------------------------------------------------------------------------
-
-TEST_F(Paragraph, TabStopsWithAlignmentAndLeader)
-{
-    ASSERT_EQ(VelParaTabStop(doc, TAB_DECIMAL, 2880, LEADER_DOT), 1);
-    ASSERT_EQ(VelParaTabStop(doc, TAB_LEFT, 720, LEADER_NONE), 1);
-    ASSERT_EQ(VelParaTabStop(doc, TAB_RIGHT, 9360, LEADER_HYPH), 1);
-    ASSERT_EQ(VelParaTabStop(doc, TAB_CENTER, 4680, LEADER_ULINE), 1);
-    EXPECT_EQ(FlatBody(doc), "\\sectd\\tqdec\\tldot\\tx2880\\tx720\\tqr\\tlhyph\\tx9360\\tqc\\tlul\\tx4680}");
-}
-
-TEST_F(Paragraph, UnknownTabTypesAndLeadersWriteNoWord)
-{
-    ASSERT_EQ(VelParaTabStop(doc, 4, 100, 3), 1);
-    ASSERT_EQ(VelParaTabStop(doc, -1, 200, -1), 1);
-    ASSERT_EQ(VelParaTabStop(doc, INT_MAX, -300, INT_MIN), 1);
-    EXPECT_EQ(FlatBody(doc), "\\sectd\\tx100\\tx200\\tx-300}");
-}
-
-// ---- Sequence -----------------------------------------------------------------------------
-
-TEST(ParagraphSequence, OperationsOpenTheSectionThemselves)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelParaIndent(doc, -1, -1, -1), 1);  // writes nothing, but opens the section
-    ASSERT_EQ(VelInsertText(doc, "x"), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd x"));
-}
-
-TEST(ParagraphSequence, InitialisedSectionBeginsItsText)
-{
-    TestDoc doc;
-    VelSetFlags(doc, 1, DOCFLAG_QUIET);
-    ASSERT_EQ(VelInitSect(doc), 1);
-    // The section text begins by itself; the initialised section is kept.
-    ASSERT_EQ(VelParaFlags(doc, PARA_RIGHT), 1);
-    EXPECT_EQ(FlatBody(doc), "\\sectd\\qr}");
-}
-
-TEST(ParagraphSequence, NullDocumentGivesZero)
-{
-    EXPECT_EQ(VelParaFlags(nullptr, 0), 0);
-    EXPECT_EQ(VelParaIndent(nullptr, 1, 1, 1), 0);
-    EXPECT_EQ(VelParaSpace(nullptr, 1, 1, 1), 0);
-    EXPECT_EQ(VelParaShadeColor(nullptr, -1, 0), 0);
-    EXPECT_EQ(VelParaStyleId(nullptr, 1), 0);
-    EXPECT_EQ(VelResetParaProp(nullptr), 0);
-    EXPECT_EQ(VelParaTabStop(nullptr, 0, 1, 0), 0);
-    EXPECT_EQ(VelParaBullet(nullptr, 1, 0, 0, 0, nullptr, nullptr, 0), 0);
+    const std::string body1 = "\\pnlvlbody\\pnstart1";
+    ExpectBodies({
+        {"a bullet adds Symbol; a number with a full stop; roman from 4 in parentheses", [](HVELDOC d) {
+             VelParaBullet(d, 1, 0, 0, 0, nullptr, nullptr, 0), VelParaBullet(d, 0, NUM_DEC, 0, 1, nullptr, ".", 0);
+             VelParaBullet(d, 0, NUM_UPR_ROMAN, 2, 4, "(", ")", 0);
+         }, "\\sectd" + Bullet(0, "b7") + Number(body1 + "\\pndec", "{\\pntxta .}") +
+                Number("\\pnlvl2\\pnstart4\\pnucrm", "{\\pntxtb (}{\\pntxta )}")},
+        {"numbering styles, any other is decimal; level 10 is the body, 3 is written", [](HVELDOC d) {
+             for (int style : {NUM_UPR_ALPHA, NUM_LWR_ALPHA, NUM_LWR_ROMAN}) VelParaBullet(d, 0, style, 10, 1, 0, 0, 0);
+             VelParaBullet(d, 0, 9, 3, 1, nullptr, nullptr, 0);
+         }, "\\sectd" + Number(body1 + "\\pnucltr") + Number(body1 + "\\pnlcltr") + Number(body1 + "\\pnlcrm") +
+                Number("\\pnlvl3\\pnstart1\\pndec")},
+        // Other flag bits are ignored; empty texts write no groups.
+        {"a continued number keeps start and style; texts are escaped", [](HVELDOC d) {
+             VelParaBullet(d, 0, NUM_LWR_ALPHA, 3, 2, "(", ")", NUM_CONT), VelParaBullet(d, 0, 0, 0, 1, "", "", ~1u);
+             VelParaBullet(d, 0, 0, 0, 1, "{\xA7", "}\\", 0);
+         }, "\\sectd" + Number("\\pnlvlcont\\pnstart2\\pnlcltr", "{\\pntxtb (}{\\pntxta )}") +
+                Number(body1 + "\\pndec") + Number(body1 + "\\pndec", "{\\pntxtb \\{\\'a7}{\\pntxta \\}\\\\}")},
+        // Level, start and texts are not used; a continued bullet has no level word.
+        {"every bullet style; Symbol and Wingdings added once", [](HVELDOC d) {
+             for (int style : {0, 1, 2, 3, 4, 5, 6, 7, 9}) VelParaBullet(d, 1, style, 3, 7, "(", ")", 0);
+             VelParaBullet(d, 1, 0, 0, 0, 0, 0, NUM_CONT);
+         }, "\\sectd" + Bullet(0, "b7") + Bullet(0, "b7") + Bullet(0, "a8") + Bullet(1, "a7") + Bullet(1, "71") +
+                Bullet(1, "76") + Bullet(1, "d8") + Bullet(1, "fc") + Bullet(0, "b7") + Bullet(0, "b7", "\\pnlvlcont")},
+        {"bullet fonts are found by name alone; the dot names Symbol's own index", [](HVELDOC d) {
+             VelTextFont3(d, "Times New Roman", 0, 0, -1, 0, 0), VelTextFont3(d, "wingdings", 0, 0, 77, 0, 0);
+             VelTextFont3(d, "SYMBOL", 0, 0, 0, 0, 0), VelParaBullet(d, 1, 6, 0, 0, nullptr, nullptr, 0);
+         }, "\\sectd" + PnText(2) + "{\\*\\pn\\pnlvlblt\\pnhang\\pnf1{\\pntxtb \\'d8}}"},
+    });
 }

@@ -1,192 +1,105 @@
-// Formatting with a fixed set of installed fonts, inside constructs that
-// other parts of the library open, and when the font or color table cannot
-// grow.
+// Formatting with a fixed set of installed fonts, inside frames and table
+// rows, and when an allocation fails: the body, the font or the color table
+// that cannot grow.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <tuple>
 
 #include "core/document.h"
 #include "core/sequence.h"
-#include "rtf_body.h"
-#include "rtf_test.h"
+#include "rtf_cases.h"
 #include "seam_test.h"
 
-namespace {
-
-// Fills the font table to its capacity of 10 with fonts that are not
-// installed, so that the next new font makes it grow.
-void FullFontTable(HVELDOC doc)
+// Fills the body to a few bytes short of its capacity, then leaves `words`
+// control words pending: a long enough line makes the body grow.
+static void Fill(HVELDOC doc, int words)
 {
-    for (int i = 0; i < 10; ++i) {
-        ASSERT_EQ(VelTextFont3(doc, ("Face " + std::to_string(i)).c_str(), 0, 0, -1, 0, 0), 1);
+    for (int room; (room = doc->Stream->BodyCapacity - doc->Stream->BodyLength) > 12;)
+        VelInsertRaw(doc, std::string(room > 70 ? 60 : static_cast<size_t>(room - 12), 'a').c_str());
+    VelInsertRaw(doc, "");
+    for (int i = 0; i < words; ++i) VelInsertControl(doc, "cellx", 1, 1000);
+}
+static void Pending(HVELDOC doc) { VelBeginSectText(doc), Fill(doc, 16); }
+// Arial already in the font table.
+static void WithArial(HVELDOC doc) { VelTextFont3(doc, "Arial", 0, 0, -1, 0, 0), Pending(doc); }
+// Both tables full, no section open: a new font or color grows its table.
+static void Full(HVELDOC doc)
+{
+    for (unsigned i = 0; i < 10; ++i) VelTextColor2(doc, i, 1, 0), VelTextFont3(doc, &"abcdefghij"[i], 0, 0, -1, 0, 0);
+}
+static void FullPending(HVELDOC doc) { Full(doc), Pending(doc); }
+
+#define OP(call) [](HVELDOC d) { return call; }
+
+TEST(FormattingUnit, FontTable)
+{
+    TestDoc doc;
+    VelTextFont2(doc, "Courier New", 0, 0, 204, 1), VelParaBullet(doc, 1, 3, 0, 0, nullptr, nullptr, 0);
+    EXPECT_EQ(SavedRtf(doc), "{\\rtf1\\uc1 \\deff0 {\\fonttbl{\\f0 \\fmodern \\fcharset204 Courier New;}"
+                             "{\\f1 \\froman \\fcharset2 Symbol;}\r\n{\\f2 \\fcharset2 Wingdings;}}\\ansi\\ftnbj"
+                             "\\sectd\\f0{\\pntext\\pard\\plain\\f1\\fs20 \\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnhang\\pnf2"
+                             "{\\pntxtb \r\n\\'a7}}}");
+    // A font that a full table cannot take only drops \f from VelTextFont.
+    TestDoc full;
+    Full(full), VelSetFlags(full, 1, DOCFLAG_QUIET), VelTestFailAllocation(1);
+    EXPECT_EQ(VelTextFont(full, "Arial", 12, CHAR_BOLD, 1), 1);
+    VelTestFailAllocation(0);
+    EXPECT_EQ(LastMessage(), "23 AddToFontTable: Ran Out of Memory");
+    EXPECT_EQ(BodyOf(full), "\\sectd\\fs24\\b");
+}
+
+TEST(FormattingUnit, BordersInAFrameAndResetsInATable)
+{
+    TestDoc doc;
+    VelBeginSectText(doc), doc.get()->SeqState |= SEQ_FRAME;
+    VelParaFlags(doc, PARA_BOX), VelParaFlags(doc, PARA_BOX_TOP | PARA_BOX_THICK), VelParaFlags(doc, PARA_BOX_THICK);
+    doc.get()->SeqState = (doc.get()->SeqState & ~SEQ_FRAME) | SEQ_TABLE_ROW | SEQ_CELL_TEXT;
+    for (int level : {0, 1, 2}) doc.get()->TableLevel = level, VelResetParaProp(doc);
+    doc.get()->SeqState &= ~(SEQ_TABLE_ROW | SEQ_CELL_TEXT), doc.get()->TableLevel = -1, VelResetParaProp(doc);
+    // Borders in a frame end with \brsp0, when there are borders; the reset
+    // keeps the paragraph in its table, at its depth.
+    EXPECT_EQ(BodyOf(doc), "\\sectd\\ql\\box\\brdrs\\brsp0\\ql\\brdrt\\brdrw30\\brdrs\\brsp0\\ql"
+                           "\\pard\\intbl\\pard\\intbl\\itap2\\pard\\intbl\\itap3\\pard");
+}
+
+// Every allocation fails once: the operation gives 0, reports error 23 and
+// leaves the document as it was. With full tables the table's growth fails
+// first: the call fails there rather than write a negative index (interning
+// alone rather than report success).
+TEST(FormattingUnit, EveryAllocationFails)
+{
+    // The setup, the operation, how many allocations it makes at least.
+    const std::tuple<void (*)(HVELDOC), std::function<int(HVELDOC)>, int> cases[] = {
+        {WithArial, OP(VelTextFont(d, "arial", 12, ~0u, 1)), 1},
+        {WithArial, OP(VelTextFont2(d, "Arial", -21, ~0u, -1, 0)), 1},
+        {WithArial, OP(VelTextFont3(d, "Arial", 10, CHAR_CAPS, -1, 1, 1)), 1},
+        {FullPending, OP(VelTextFont3(d, "Arial", 0, 0, 204, 0, 0)), 1},
+        {Pending, VelResetTextProp, 1},
+        {Pending, OP(VelCharStyleId(d, 12)), 1},
+        {FullPending, OP(VelTextColor(d, 0x123456, 0)), 2},
+        {FullPending, OP(VelTextColor2(d, 0x123456, 1, 1)), 2},
+        {FullPending, OP(VelTextColor2(d, 0x123456, 1, 0)), 1},
+        {Full, OP(VelTextColor(d, 0x123456, 1)), 1},  // the section its check opened is taken back
+        {Pending, OP(VelBeginScriptStyle(d, 0)), 1},
+        // A line of more than 100 characters, which the brace that ends the run breaks.
+        {[](HVELDOC d) { VelBeginScriptStyle(d, 1), Fill(d, 12); }, VelEndScriptStyle, 1},
+        {[](HVELDOC d) { Pending(d), d->SeqState |= SEQ_FRAME; }, OP(VelParaFlags(d, 0xFFFFFFFFu)), 1},
+        {Pending, OP(VelParaIndent(d, 1440, 720, -360)), 1},
+        {Pending, OP(VelParaSpace(d, 240, 120, -240)), 1},
+        {Pending, OP(VelParaShadeColor(d, 20, 0)), 1},
+        {FullPending, OP(VelParaShadeColor(d, -1, 0x123456)), 2},
+        {Pending, OP(VelParaStyleId(d, 4)), 1},
+        {Pending, OP(VelParaTabStop(d, TAB_DECIMAL, 2880, LEADER_DOT)), 1},
+        {[](HVELDOC d) { Pending(d), d->SeqState |= SEQ_TABLE_ROW | SEQ_CELL_TEXT, d->TableLevel = 1; },
+         VelResetParaProp, 1},
+        {FullPending, OP(VelParaBullet(d, 1, 5, 0, 0, nullptr, nullptr, 0)), 2},  // Symbol, then Wingdings
+        {Pending, OP(VelParaBullet(d, 0, NUM_LWR_ROMAN, 2, 4, std::string(400, 'x').c_str(), ")", NUM_CONT)), 1},
+    };
+    int row = 0;
+    for (const auto& [setup, operation, atLeast] : cases) {
+        SCOPED_TRACE("row " + std::to_string(row++));
+        EXPECT_GE(SweepAllocationFailures(setup, operation), atLeast);
     }
-    ASSERT_EQ(doc->FontCount, doc->FontCapacity);
-}
-
-// Fills the color table to its capacity of 10.
-void FullColorTable(HVELDOC doc)
-{
-    for (unsigned i = 0; i < 10; ++i) ASSERT_EQ(VelTextColor2(doc, 0x010101 * i, 1, 0), 1);
-    ASSERT_EQ(doc->ColorCount, doc->ColorCapacity);
-}
-
-}  // namespace
-
-// ---- The font table ---------------------------------------------------------------
-
-TEST(FormattingUnit, FontTableOfALetter)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelTextFont3(doc, "Times New Roman", 0, 0, -1, 0, 0), 1);
-    ASSERT_EQ(VelTextFont(doc, "Arial", 14, CHAR_BOLD, 1), 1);
-    ASSERT_EQ(VelInsertText(doc, "Heading\r\n"), 1);
-    ASSERT_EQ(VelTextFont(doc, "times new roman", 12, CHAR_BOLD, 0), 1);
-    ASSERT_EQ(VelParaBullet(doc, 1, 3, 0, 0, nullptr, nullptr, 0), 1);
-    ASSERT_EQ(VelInsertText(doc, "Item\r\n"), 1);
-    ASSERT_EQ(VelTextFont2(doc, "Courier New", 0, 0, 204, 1), 1);
-    ASSERT_EQ(VelTextFont(doc, "Not Installed", 0, 0, 1), 1);
-    EXPECT_EQ(SavedRtf(doc),
-              "{\\rtf1\\uc1 \\deff0 {\\fonttbl{\\f0 \\froman \\fcharset0 Times New Roman;}"
-              "{\\f1 \\fswiss \\fcharset0 Arial;}\r\n"
-              "{\\f2 \\froman \\fcharset2 Symbol;}{\\f3 \\fcharset2 Wingdings;}"
-              "{\\f4 \\fmodern \\fcharset204 Courier New;}\r\n"
-              "{\\f5 \\fcharset0 Not Installed;}}"
-              "\\ansi\\ftnbj\\sectd\\f1\\fs28\\b Heading\\par\r\n"
-              "\\f0\\fs24\\b0{\\pntext\\pard\\plain\\f2\\fs20 \\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnhang\\pnf3"
-              "{\\pntxtb \r\n\\'a7}}Item\\par\r\n"
-              "\\f4\\f5}");
-}
-
-TEST(FormattingUnit, EleventhFontKeepsTheIndexesBeforeIt)
-{
-    TestDoc doc;
-    FullFontTable(doc);
-    ASSERT_EQ(VelTextFont(doc, "Arial", 0, 0, 1), 1);
-    ASSERT_EQ(VelTextFont(doc, "face 0", 0, 0, 1), 1);
-    ASSERT_EQ(VelTextFont(doc, "FACE 9", 0, 0, 1), 1);
-    EXPECT_EQ(doc.get()->FontCapacity, 13);
-    EXPECT_EQ(FlatBody(doc), "\\sectd\\f10\\f0\\f9}");
-}
-
-// ---- Inside frames and table rows -----------------------------------------------------
-
-TEST(FormattingUnit, BordersInAFrameHugTheText)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelBeginSectText(doc), 1);
-    doc.get()->SeqState |= SEQ_FRAME;
-    ASSERT_EQ(VelParaFlags(doc, PARA_BOX), 1);
-    ASSERT_EQ(VelParaFlags(doc, PARA_BOX_TOP | PARA_BOX_BOT | PARA_BOX_THICK), 1);
-    ASSERT_EQ(VelParaFlags(doc, PARA_BOX_THICK), 1);  // no border, no spacing word
-    EXPECT_EQ(FlatBody(doc),
-              "\\sectd\\ql\\box\\brdrs\\brsp0\\ql\\brdrt\\brdrw30\\brdrs\\brdrb\\brdrw30\\brdrs\\brsp0\\ql}");
-}
-
-TEST(FormattingUnit, ResetKeepsTheParagraphInItsTable)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelBeginSectText(doc), 1);
-    VelDocRecord* record = doc.get();
-    record->SeqState |= SEQ_TABLE_ROW | SEQ_CELL_TEXT;
-    record->TableLevel = 0;
-    ASSERT_EQ(VelResetParaProp(doc), 1);
-    record->TableLevel = 1;
-    ASSERT_EQ(VelResetParaProp(doc), 1);
-    record->TableLevel = 2;
-    ASSERT_EQ(VelResetParaProp(doc), 1);
-    record->SeqState &= ~(SEQ_TABLE_ROW | SEQ_CELL_TEXT);
-    record->TableLevel = -1;
-    ASSERT_EQ(VelResetParaProp(doc), 1);
-    EXPECT_EQ(FlatBody(doc), "\\sectd\\pard\\intbl\\pard\\intbl\\itap2\\pard\\intbl\\itap3\\pard}");
-}
-
-// ---- Tables that cannot grow ------------------------------------------------------------
-
-TEST(FormattingUnit, AFontThatCannotBeAddedOnlyDropsTheFontWord)
-{
-    TestDoc doc;
-    FullFontTable(doc);
-    ASSERT_EQ(VelBeginSectText(doc), 1);
-    VelResetLastMessage();
-    VelTestFailAllocation(1);
-    EXPECT_EQ(VelTextFont(doc, "Arial", 12, CHAR_BOLD, 1), 1);
-    VelTestFailAllocation(0);
-    EXPECT_EQ(LastMessage(), "23 AddToFontTable: Ran Out of Memory");
-    VelTestFailAllocation(1);
-    EXPECT_EQ(VelTextFont2(doc, "Arial", 0, CHAR_ITALIC, 204, 1), 1);
-    VelTestFailAllocation(0);
-    EXPECT_EQ(doc.get()->FontCount, 10);
-    EXPECT_EQ(FlatBody(doc), "\\sectd\\fs24\\b\\i}");
-}
-
-TEST(FormattingUnit, InterningAFontThatCannotBeAddedFails)
-{
-    TestDoc doc;
-    FullFontTable(doc);
-    std::string before = SavedRtf(doc);
-    VelResetLastMessage();
-    VelTestFailAllocation(1);
-    EXPECT_EQ(VelTextFont3(doc, "Arial", 0, 0, -1, 0, 0), 0);
-    VelTestFailAllocation(0);
-    EXPECT_EQ(LastMessage(), "23 AddToFontTable: Ran Out of Memory");
-    EXPECT_EQ(SavedRtf(doc), before);
-}
-
-TEST(FormattingUnit, AColorThatCannotBeAddedFailsTheCall)
-{
-    TestDoc doc;
-    FullColorTable(doc);
-    std::string before = SavedRtf(doc);
-    // Each call would write a negative index: it fails instead, and the
-    // section its check opened is taken back with it.
-    for (int fore : {1, 0}) {
-        VelResetLastMessage();
-        VelTestFailAllocation(1);
-        EXPECT_EQ(VelTextColor(doc, 0xABCDEF, fore), 0);
-        VelTestFailAllocation(0);
-        EXPECT_EQ(LastMessage(), "23 AddToColorTable: Ran Out of Memory");
-    }
-    VelTestFailAllocation(1);
-    EXPECT_EQ(VelTextColor2(doc, 0xABCDEF, 1, 0), 0);
-    VelTestFailAllocation(1);
-    EXPECT_EQ(VelParaShadeColor(doc, -1, 0xABCDEF), 0);
-    VelTestFailAllocation(0);
-    EXPECT_EQ(SavedRtf(doc), before);
-    EXPECT_EQ(doc.get()->ColorCount, 10);
-    // A percentage needs no color.
-    VelTestFailAllocation(1);
-    EXPECT_EQ(VelParaShadeColor(doc, 5, 0xABCDEF), 1);
-    VelTestFailAllocation(0);
-    // Growth works again.
-    ASSERT_EQ(VelTextColor(doc, 0xABCDEF, 0), 1);
-    EXPECT_EQ(FlatBody(doc), "\\sectd\\shading500\\highlight10}");
-}
-
-TEST(FormattingUnit, ABulletFontThatCannotBeAddedFailsTheCall)
-{
-    TestDoc doc;
-    FullFontTable(doc);
-    ASSERT_EQ(VelBeginSectText(doc), 1);
-    std::string before = SavedRtf(doc);
-    VelResetLastMessage();
-    VelTestFailAllocation(1);
-    EXPECT_EQ(VelParaBullet(doc, 1, 0, 0, 0, nullptr, nullptr, 0), 0);
-    VelTestFailAllocation(0);
-    EXPECT_EQ(LastMessage(), "23 AddToFontTable: Ran Out of Memory");
-    EXPECT_EQ(SavedRtf(doc), before);
-    // Symbol fits now; Wingdings does not: the \pntext group already written
-    // is taken back too.
-    ASSERT_EQ(VelTextFont3(doc, "Symbol", 0, 0, -1, 0, 0), 1);
-    ASSERT_EQ(doc.get()->FontCount, doc.get()->FontCapacity - 2);
-    ASSERT_EQ(VelTextFont3(doc, "Arial", 0, 0, -1, 0, 0), 1);
-    ASSERT_EQ(VelTextFont3(doc, "Courier New", 0, 0, -1, 0, 0), 1);
-    before = SavedRtf(doc);
-    VelTestFailAllocation(1);
-    EXPECT_EQ(VelParaBullet(doc, 1, 7, 0, 0, nullptr, nullptr, 0), 0);
-    VelTestFailAllocation(0);
-    EXPECT_EQ(SavedRtf(doc), before);
-    // Numbers need no font.
-    VelTestFailAllocationsFrom(1);
-    EXPECT_EQ(VelParaBullet(doc, 0, NUM_DEC, 0, 1, nullptr, ".", 0), 1);
-    VelTestFailAllocationsFrom(0);
 }
