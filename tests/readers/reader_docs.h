@@ -3,13 +3,15 @@
 // generator saves each as <name>.rtf.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "velrtf.h"
 
 using BuildReaderDoc = void (*)(HVELDOC doc);
+inline std::vector<std::pair<const char*, BuildReaderDoc>> readerDocs;  // filled before main
 
-int RegisterReaderDoc(const char* name, BuildReaderDoc build);
-
-#define READER_DOC(name)                                                   \
-    static void Build_##name(HVELDOC doc);                                 \
-    static const int registered_##name = RegisterReaderDoc(#name, Build_##name); \
+#define READER_DOC(name)                                                                          \
+    static void Build_##name(HVELDOC doc);                                                        \
+    static const bool registered_##name = (readerDocs.emplace_back(#name, Build_##name), true); \
     static void Build_##name(HVELDOC doc)
