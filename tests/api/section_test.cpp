@@ -1,173 +1,70 @@
-// Sections and page layout: the two phases of a section, paper, margins,
-// section information, and the breaks that end sections, columns and pages.
+// Sections and page layout as hosts write them, and the refusals of the
+// call-sequence check they meet. The page words of every phase, the breaks
+// and text are checked against a model in the unit test of random sequences.
 #include <gtest/gtest.h>
 
-#include "rtf_test.h"
+#include "rtf_cases.h"
 
-TEST(Sections, WorkedExample)
+TEST(Sections, HostRequestsAndTheWorkedExample)
 {
-    TestDoc doc;
-    ASSERT_EQ(VelPaper(doc, 12240, 15840, 0), 1);
-    ASSERT_EQ(VelMargin(doc, 1800, 1800, 1440, 1440, 720, 720), 1);
-    ASSERT_EQ(VelSectInfo(doc, 2, 720, 1, 1), 1);
-    ASSERT_EQ(VelInsertText(doc, "One.\r\n"), 1);
-    ASSERT_EQ(VelInsertBreak(doc, BREAK_SECT), 1);
-    ASSERT_EQ(VelInitSect(doc), 1);
-    ASSERT_EQ(VelPaper(doc, 15840, 12240, 1), 1);
-    ASSERT_EQ(VelInsertText(doc, "Two."), 1);
-    // The long line of words ends at the first text, after its delimiting space.
+    // A new document, text, the save: the text opens its own section.
+    TestDoc hello, hi, doc, raw;
+    VelInsertText(hello, "Hello\r\n"), VelInsertText(hi, "Hi");
+    EXPECT_EQ(SavedRtf(hello), "{\\rtf1\\uc1 \\deff0 \\ansi\\ftnbj\\sectd Hello\\par\r\n}");
+    EXPECT_EQ(SavedRtf(hi), "{\\rtf1\\uc1 \\deff0 \\ansi\\ftnbj\\sectd Hi}");
+    // Document-level page words, an implicit section with its information,
+    // then a second section in landscape. The long line of words ends at the
+    // first text, after its delimiting space.
+    VelPaper(doc, 12240, 15840, 0), VelMargin(doc, 1800, 1800, 1440, 1440, 720, 720), VelSectInfo(doc, 2, 720, 1, 1);
+    VelInsertText(doc, "One.\r\n"), VelInsertBreak(doc, BREAK_SECT), VelInitSect(doc), VelPaper(doc, 15840, 12240, 1);
+    VelInsertText(doc, "Two.");
     EXPECT_EQ(SavedRtf(doc),
               Document("\\paperw12240\\paperh15840\\margl1800\\margr1800\\margt1440\\margb1440\\headery720\\footery720"
                        "\\sectd\\sbkpage\\pgnstarts1\\pgnrestart\\cols2\\colsx720 \r\nOne.\\par\r\n"
                        "\\sect\\sectd\\lndscpsxn\\pgwsxn15840\\pghsxn12240 Two."));
+    // Raw RTF passes in every state.
+    VelInsertRaw(raw, "{a}"), VelInitSect(raw), VelInsertRaw(raw, "{b}"), VelBeginStyleSheet(raw);
+    VelInsertRaw(raw, "{c}"), VelEndStyleSheet(raw), VelBeginHdrFtr(raw, HF_FOOTER), VelInsertRaw(raw, "{d}");
+    VelEndHdrFtr(raw), VelBeginSectText(raw), VelInsertRaw(raw, "{e}");
+    EXPECT_EQ(BodyOf(raw), "{a}\\sectd{b}{\\stylesheet{c}}{\\footer{d}}{e}");
 }
 
-TEST(Sections, PaperWordsFollowThePhase)
+TEST(Sections, Refusals)
 {
-    TestDoc doc;
-    ASSERT_EQ(VelPaper(doc, 11906, 16838, 0), 1);
-    ASSERT_EQ(VelInitSect(doc), 1);
-    ASSERT_EQ(VelPaper(doc, 11906, 16838, 0), 1);
-    ASSERT_EQ(VelBeginSectText(doc), 1);
-    VelResetLastMessage();
-    EXPECT_EQ(VelPaper(doc, 1, 1, 1), 0);
-    EXPECT_EQ(LastMessage(), "34 VelPaper: This function not allowed after calling VelBeginSectText()");
-    EXPECT_EQ(SavedRtf(doc), Document("\\paperw11906\\paperh16838\\sectd\\pgwsxn11906\\pghsxn16838"));
-}
-
-TEST(Sections, PaperLeavesOutSizesOfZeroOrLess)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelPaper(doc, 0, 0, 1), 1);
-    ASSERT_EQ(VelPaper(doc, -5, 100, 0), 1);
-    ASSERT_EQ(VelPaper(doc, 0, 0, 0), 1);
-    ASSERT_EQ(VelInitSect(doc), 1);
-    ASSERT_EQ(VelPaper(doc, 0, -1, 7), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\\landscape\\paperh100\\sectd\\lndscpsxn"));
-}
-
-TEST(Sections, MarginsLeaveOutOnlyNegativeValues)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelMargin(doc, -1, -1, -1, -1, -1, -1), 1);
-    EXPECT_EQ(SavedRtf(doc), Document(""));
-    ASSERT_EQ(VelMargin(doc, 0, -1, -7, 0, -1, 0), 1);
-    ASSERT_EQ(VelInitSect(doc), 1);
-    // Header and footer distances keep their words in a section.
-    ASSERT_EQ(VelMargin(doc, 1, 2, 3, 4, 5, 6), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\\margl0\\margb0\\footery0\\sectd\\marglsxn1\\margrsxn2\\margtsxn3\\margbsxn4"
-                                      "\\headery5\\footery6"));
-    ASSERT_EQ(VelInsertText(doc, ""), 1);
-    VelResetLastMessage();
-    EXPECT_EQ(VelMargin(doc, 1, 1, 1, 1, 1, 1), 0);
-    EXPECT_EQ(LastMessage(), "34 VelMargin: This function not allowed after calling VelBeginSectText()");
-}
-
-TEST(Sections, SectionInformation)
-{
-    TestDoc doc;
-    // In a new document the section is initialised first.
-    ASSERT_EQ(VelSectInfo(doc, 1, 720, 0, 0), 1);
-    ASSERT_EQ(VelSectInfo(doc, 3, -10, 5, -4), 1);
-    ASSERT_EQ(VelSectInfo(doc, 0, 0, 0, 2), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd\\sbknone\\pgncont\\sbkpage\\pgncont\\cols3\\colsx-10"
-                                      "\\sbknone\\pgnstarts2\\pgnrestart"));
-}
-
-TEST(Sections, SectionInformationAfterTextIsRefused)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelInsertText(doc, "x"), 1);
-    VelResetLastMessage();
-    EXPECT_EQ(VelSectInfo(doc, 2, 720, 1, 1), 0);
-    EXPECT_EQ(LastMessage(),
-              "48 VelSectInfo: This function is valid only if one of the following function(s) has been already "
-              "called:\n\nVelInitSect()          Initialize Section.");
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd x"));
-}
-
-TEST(Sections, BeginningTheTextWritesNothing)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelBeginSectText(doc), 1);  // the section it needs writes \sectd
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd"));
-    TestDoc other;
-    ASSERT_EQ(VelInitSect(other), 1);
-    ASSERT_EQ(VelBeginSectText(other), 1);
-    EXPECT_EQ(SavedRtf(other), Document("\\sectd"));
-    VelResetLastMessage();
-    EXPECT_EQ(VelBeginSectText(other), 0);
-    EXPECT_EQ(LastMessage(),
-              "48 VelBeginSectText: This function is valid only if one of the following function(s) has been "
-              "already called:\n\nVelInitSect()          Initialize Section.");
-    EXPECT_EQ(SavedRtf(other), Document("\\sectd"));
-}
-
-TEST(Sections, InitialisingTwiceIs31AndAfterTextIs34)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelInitSect(doc), 1);
-    VelResetLastMessage();
-    EXPECT_EQ(VelInitSect(doc), 0);
-    EXPECT_EQ(LastMessage(), "31 VelInitSect: VelInitSect() already called");
-    ASSERT_EQ(VelBeginSectText(doc), 1);
-    EXPECT_EQ(VelInitSect(doc), 0);
-    EXPECT_EQ(LastMessage(), "34 VelInitSect: This function not allowed after calling VelBeginSectText()");
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd"));
-}
-
-TEST(Sections, SectionBreakStartsTheNextSection)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelInsertText(doc, "a"), 1);
-    ASSERT_EQ(VelInsertBreak(doc, BREAK_SECT), 1);
-    // Back before any section: page words are the document's again.
-    ASSERT_EQ(VelPaper(doc, 100, 200, 0), 1);
-    ASSERT_EQ(VelInitSect(doc), 1);
-    ASSERT_EQ(VelPaper(doc, 300, 400, 0), 1);
-    ASSERT_EQ(VelInsertText(doc, "b"), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd a\\sect\\paperw100\\paperh200\\sectd\\pgwsxn300\\pghsxn400 b"));
-}
-
-TEST(Sections, TwoSectionBreaksInARow)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelInsertBreak(doc, BREAK_SECT), 1);
-    ASSERT_EQ(VelInsertBreak(doc, BREAK_SECT), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd\\sect\\sectd\\sect"));
-}
-
-TEST(Sections, ColumnAndPageBreaksStayInTheSection)
-{
-    TestDoc doc;
-    ASSERT_EQ(VelInsertText(doc, "a"), 1);
-    ASSERT_EQ(VelInsertBreak(doc, BREAK_COL), 1);
-    ASSERT_EQ(VelInsertText(doc, "b"), 1);
-    ASSERT_EQ(VelInsertBreak(doc, BREAK_PAGE), 1);
-    ASSERT_EQ(VelInsertText(doc, "c"), 1);
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd a\\column b\\page c"));
-    VelResetLastMessage();
-    EXPECT_EQ(VelPaper(doc, 1, 1, 0), 0);  // still in the section's text
-    EXPECT_EQ(VelGetLastMessage(nullptr, nullptr), 34);
-}
-
-TEST(Sections, UnknownBreakWritesNothingAtAll)
-{
-    TestDoc doc;
-    VelResetLastMessage();
-    for (int type : {3, -1, 1000}) EXPECT_EQ(VelInsertBreak(doc, type), 0);
-    // Not even the section a known break would have opened, and no report.
-    EXPECT_EQ(SavedRtf(doc), Document(""));
-    EXPECT_EQ(VelGetLastMessage(nullptr, nullptr), 0);
-    ASSERT_EQ(VelInitSect(doc), 1);  // the document still has no section
-}
-
-TEST(Sections, NullDocumentGivesZero)
-{
-    EXPECT_EQ(VelInitSect(nullptr), 0);
-    EXPECT_EQ(VelBeginSectText(nullptr), 0);
-    EXPECT_EQ(VelPaper(nullptr, 1, 1, 1), 0);
-    EXPECT_EQ(VelMargin(nullptr, 1, 1, 1, 1, 1, 1), 0);
-    EXPECT_EQ(VelSectInfo(nullptr, 2, 1, 1, 1), 0);
-    EXPECT_EQ(VelInsertBreak(nullptr, BREAK_SECT), 0);
+    Calls none = [](HVELDOC) {}, text = [](HVELDOC d) { VelInsertText(d, "x"); };
+    Calls init = [](HVELDOC d) { VelInitSect(d); }, sheet = [](HVELDOC d) { VelBeginStyleSheet(d); };
+    Calls header = [](HVELDOC d) { VelBeginHdrFtr(d, HF_HEADER); };
+    Calls initSheet = [](HVELDOC d) { VelInitSect(d), VelBeginStyleSheet(d); };
+    Call initSect = [](HVELDOC d) { return VelInitSect(d); }, sectText = [](HVELDOC d) { return VelBeginSectText(d); };
+    Call paper = [](HVELDOC d) { return VelPaper(d, 1, 1, 1); };
+    Call newSheet = [](HVELDOC d) { return VelBeginStyleSheet(d); };
+    ExpectRefusals({
+        {"init twice", init, initSect, 31, "VelInitSect"},
+        {"init after text", text, initSect, 34, "VelInitSect"},
+        {"init in a stylesheet", sheet, initSect, 38, "VelInitSect"},
+        {"init twice in a stylesheet: the later bit decides", initSheet, initSect, 31, "VelInitSect"},
+        {"stylesheet twice", sheet, newSheet, 37, "VelBeginStyleSheet"},
+        {"stylesheet after text", text, newSheet, 34, "VelBeginStyleSheet"},
+        {"paper after text", text, paper, 34, "VelPaper"},
+        {"margins in a stylesheet", sheet, [](HVELDOC d) { return VelMargin(d, 1, 1, 1, 1, 1, 1); }, 38, "VelMargin"},
+        {"paper in a header", header, paper, 46, "VelPaper"},
+        {"section text twice", text, sectText, 48, "VelBeginSectText"},
+        {"section text in a header", header, sectText, 48, "VelBeginSectText"},
+        {"section text in an initialised section's stylesheet", initSheet, sectText, 47, "VelBeginSectText"},
+        {"section information in a stylesheet", sheet, [](HVELDOC d) { return VelSectInfo(d, 2, 720, 1, 1); }, 48,
+         "VelSectInfo"},
+        {"section break in a header", header, [](HVELDOC d) { return VelInsertBreak(d, BREAK_SECT); }, 48,
+         "VelInsertBreak"},
+        {"break in a table row", [](HVELDOC d) { VelBeginTableRow(d, 0, 0, 0, 0, 0); },
+         [](HVELDOC d) { return VelInsertBreak(d, BREAK_COL); }, 48, "VelInsertBreak"},
+        // Not even the section that a known break would open.
+        {"unknown break", none, [](HVELDOC d) { return VelInsertBreak(d, 3) + VelInsertBreak(d, -1); }, 0, ""},
+        {"text in a style item", [](HVELDOC d) { VelBeginStyleSheet(d), VelBeginStyleItem(d, 1, 1, "S"); },
+         [](HVELDOC d) { return VelInsertText(d, "x"); }, 48, "VelInsertText"},
+    });
+    const VELWCHAR x[] = {'x', 0};
+    EXPECT_EQ(VelInitSect(nullptr) + VelBeginSectText(nullptr) + VelPaper(nullptr, 1, 1, 1) +
+                  VelMargin(nullptr, 1, 1, 1, 1, 1, 1) + VelSectInfo(nullptr, 2, 1, 1, 1) +
+                  VelInsertBreak(nullptr, BREAK_SECT) + VelInsertText(nullptr, "x") + VelInsertUText(nullptr, x),
+              0);
 }

@@ -1,373 +1,209 @@
-// The call-sequence check: its table of masks, the composed message 48, the
-// "already called" and "not allowed" numbers, and the chains of reports that
-// the section calls it makes by itself add.
+// The section operations and text under the call-sequence check: the
+// composed message 48 and the chains of reports that the check's own section
+// calls add; random sequences against a model; failed allocations.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "core/document.h"
-#include "core/messages.h"
+#include "core/fonttable.h"
 #include "core/sequence.h"
-#include "rtf_test.h"
+#include "rtf_cases.h"
 #include "seam_test.h"
 
-namespace {
+static const std::string kInit = Needs({"VelInitSect()          Initialize Section"});
+static const std::string kIn34 = "VelInitSect: This function not allowed after calling VelBeginSectText()";
 
-// Reports are shown (captured as boxes) for the length of a test.
-struct ShowReports {
-    explicit ShowReports(HVELDOC doc) : doc_(doc)
-    {
-        VelSetFlags(doc_, 0, DOCFLAG_QUIET);
-        ClearBoxes();
-    }
-    ~ShowReports() { VelSetFlags(doc_, 1, DOCFLAG_QUIET); }
-    HVELDOC doc_;
-};
-
-const std::string kHeadLine =
-    "This function is valid only if one of the following function(s) has been already called:\n\n";
-
-std::string Message(int number)
+TEST(SequenceCheck, ReportsInTheirOrder)
 {
-    char text[300];
-    VelResetLastMessage();
-    ReportError(nullptr, number, "x");
-    VelGetLastMessage(text, nullptr);
-    return text;
-}
-
-// The boxes as "caption: text" lines.
-std::vector<std::string> Shown()
-{
-    std::vector<std::string> lines;
-    for (const ShownBox& box : Boxes()) lines.push_back(box.caption + ": " + box.text);
-    return lines;
-}
-
-}  // namespace
-
-// Later operations take their masks from this one table; every entry is
-// checked here against the numbers the library is specified with.
-TEST(SequenceTable, EveryOperationHasItsCaptionAndMasks)
-{
-    struct Expected {
-        SeqOp op;
-        const char* caption;
-        unsigned already, required, forbidden;
-    };
-    const Expected expected[] = {
-        {OP_INIT_SECT, "VelInitSect", 32, 0, 5},
-        {OP_BEGIN_SECT_TEXT, "VelBeginSectText", 1, 32, 128},
-        {OP_PAPER, "VelPaper", 0, 0, 133},
-        {OP_MARGIN, "VelMargin", 0, 0, 133},
-        {OP_SECT_INFO, "VelSectInfo", 0, 32, 128},
-        {OP_INSERT_BREAK, "VelInsertBreak", 0, 1, 88},
-        {OP_RESET_TEXT_PROP, "VelResetTextProp", 0, 387, 0},
-        {OP_RESET_PARA_PROP, "VelResetParaProp", 0, 387, 0},
-        {OP_CHAR_STYLE_ID, "VelCharStyleId", 0, 387, 0},
-        {OP_PARA_STYLE_ID, "VelParaStyleId", 0, 387, 0},
-        {OP_PARA_FLAGS, "VelParaFlags", 0, 387, 0},
-        {OP_PARA_INDENT, "VelParaIndent", 0, 387, 0},
-        {OP_PARA_SPACE, "VelParaSpace", 0, 387, 0},
-        {OP_PARA_SHADE_COLOR, "VelParaShadeColor", 0, 387, 0},
-        {OP_PARA_BULLET, "VelParaBullet", 0, 387, 0},
-        {OP_PARA_TAB_STOP, "VelParaTabStop", 0, 387, 0},
-        {OP_TEXT_COLOR, "VelTextColor", 0, 387, 0},
-        {OP_INSERT_PICT_FILE, "VelInsertPictFile", 0, 387, 0},
-        {OP_PASTE_PICTURE, "VelPastePicture", 0, 387, 0},
-        {OP_TEXT_FONT, "VelTextFont", 0, 387, 2048},
-        {OP_BEGIN_SCRIPT_STYLE, "VelBeginScriptStyle", 0, 387, 2048},
-        {OP_END_SCRIPT_STYLE, "VelEndScriptStyle", 0, 2048, 0},
-        {OP_INSERT_TEXT, "VelInsertText", 0, 385, 0},
-        {OP_INSERT_UTEXT, "VelInsertUText", 0, 385, 0},
-        {OP_INSERT_BOOKMARK, "VelInsertBookmark", 0, 385, 0},
-        {OP_INSERT_FOOTNOTE, "VelInsertFootnote", 0, 385, 0},
-        {OP_INSERT_PAGE_FIELD, "VelInsertPageField", 0, 385, 0},
-        {OP_INSERT_TOC_FIELD, "VelInsertTocField", 0, 385, 0},
-        {OP_INSERT_MERGE_FIELD, "VelInsertMergeField", 0, 385, 0},
-        {OP_INSERT_RAW, "VelInsertRaw", 0, 0, 0},
-        {OP_BEGIN_HDR_FTR, "VelBeginHdrFtr", 128, 32, 1},
-        {OP_END_HDR_FTR, "VelEndHdrFtr", 0, 128, 0},
-        {OP_BEGIN_FRAME, "VelBeginFrame", 16, 129, 72},
-        {OP_END_FRAME, "VelEndFrame", 0, 16, 72},
-        {OP_BEGIN_TEXT_BOX, "VelBeginTextBox", 64, 129, 72},
-        {OP_END_TEXT_BOX, "VelEndTextBox", 0, 64, 8},
-        {OP_DRAW_RECT, "VelDrawRect", 0, 129, 88},
-        {OP_DRAW_LINE, "VelDrawLine", 0, 129, 88},
-        {OP_BEGIN_TABLE_ROW, "VelBeginTableRow", 0, 145, 0},
-        {OP_NEXT_CELL_INFO, "VelNextCellInfo", 0, 8, 256},
-        {OP_BEGIN_CELL_TEXT, "VelBeginCellText", 256, 8, 0},
-        {OP_END_CELL_TEXT, "VelEndCellText", 0, 256, 0},
-        {OP_END_TABLE_ROW, "VelEndTableRow", 0, 8, 256},
-        {OP_BEGIN_STYLE_SHEET, "VelBeginStyleSheet", 4, 0, 129},
-        {OP_BEGIN_STYLE_ITEM, "VelBeginStyleItem", 2, 4, 0},
-        {OP_END_STYLE_ITEM, "VelEndStyleItem", 0, 2, 0},
-        {OP_END_STYLE_SHEET, "VelEndStyleSheet", 0, 4, 2},
-    };
-    ASSERT_EQ(std::size(expected), static_cast<size_t>(OP_COUNT));
-    for (const Expected& e : expected) {
-        const SeqRule& rule = SequenceRule(e.op);
-        SCOPED_TRACE(e.caption);
-        EXPECT_STREQ(rule.Caption, e.caption);
-        EXPECT_EQ(rule.Already, e.already);
-        EXPECT_EQ(rule.Required, e.required);
-        EXPECT_EQ(rule.Forbidden, e.forbidden);
-    }
-}
-
-TEST(SequenceCheck, PassingChecksWriteAndReportNothing)
-{
-    TestDoc doc;
-    ShowReports show(doc);
-    doc.get()->SeqState = SEQ_STYLESHEET | SEQ_STYLE_ITEM;
-    EXPECT_EQ(CheckCallSequence(doc, OP_PARA_FLAGS), 1);  // a style item satisfies 387
-    EXPECT_EQ(CheckCallSequence(doc, OP_END_STYLE_ITEM), 1);
-    EXPECT_EQ(CheckCallSequence(doc, OP_INSERT_RAW), 1);
-    doc.get()->SeqState = SEQ_SECT_TEXT | SEQ_TABLE_ROW | SEQ_CELL_TEXT | SEQ_FRAME | SEQ_SCRIPT_STYLE;
-    EXPECT_EQ(CheckCallSequence(doc, OP_INSERT_RAW), 1);
-    EXPECT_EQ(CheckCallSequence(doc, OP_INSERT_TEXT), 1);
-    EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(SavedRtf(doc), Document(""));
-}
-
-// The message that names what must be open: its lines in their order, the
-// blanks after each name, and a full stop in place of the last comma.
-TEST(SequenceCheck, ComposedMessageListsTheRequiredCalls)
-{
-    TestDoc doc;
-    ShowReports show(doc);
-    EXPECT_EQ(CheckCallSequence(doc, OP_END_CELL_TEXT), 0);
-    EXPECT_EQ(Shown(), std::vector<std::string>{"VelEndCellText: " + kHeadLine + "VelBeginCellText()    Begin Cell Text."});
-    EXPECT_EQ(Message(48), kHeadLine + "VelBeginCellText()    Begin Cell Text.");
-
-    ClearBoxes();
-    doc.get()->SeqState = SEQ_STYLESHEET;  // no section can be opened: 387 stays unmet
-    EXPECT_EQ(CheckCallSequence(doc, OP_PARA_FLAGS), 0);
-    const std::string all = kHeadLine +
-                            "VelBeginSectText()     Begin Section Text,\n"
-                            "VelBeginHdrFtr()       Begin Header/Footer,\n"
-                            "VelBeginStyleItem()    Begin Stylesheet Item,\n"
-                            "VelBeginCellText()    Begin Cell Text.";
-    EXPECT_EQ(all.size(), 261u);  // the longest the masks can make
-    ASSERT_FALSE(Boxes().empty());
-    EXPECT_EQ(Boxes().back().text, all);
-    EXPECT_EQ(Boxes().back().caption, "VelParaFlags");
-
-    // Every line of the list, in its order, with its own number of blanks.
-    ClearBoxes();
-    doc.get()->SeqState = 0;
-    unsigned objects = SEQ_STYLESHEET | SEQ_TABLE_ROW | SEQ_FRAME | SEQ_SCRIPT_STYLE;
-    EXPECT_EQ(CheckCallSequence(doc, "Probe", 0, objects, 0), 0);
-    EXPECT_EQ(Message(48), kHeadLine +
-                               "VelBeginStylesheet()   Begin Stylesheet Group,\n"
-                               "VelBeginTableRow()     Begin a Table Row,\n"
-                               "VelBeginFrame()        Begin Frame,\n"
-                               "VelBeginScriptStyle()  Begin Script Style Text.");
-    EXPECT_EQ(CheckCallSequence(doc, "Probe", 0, SEQ_TEXT_BOX, 0), 0);
-    EXPECT_EQ(Message(48), kHeadLine + "VelBeginTextBox()      Begin Text Box.");
-    // A list longer than a host's 300-byte buffer keeps its first lines whole.
-    unsigned everything = objects | SEQ_TEXT_BOX | SEQ_STYLE_ITEM | SEQ_HDR_FTR | SEQ_CELL_TEXT;
-    EXPECT_EQ(CheckCallSequence(doc, "Probe", 0, everything, 0), 0);
-    EXPECT_EQ(Message(48), kHeadLine +
-                               "VelBeginHdrFtr()       Begin Header/Footer,\n"
-                               "VelBeginStyleItem()    Begin Stylesheet Item,\n"
-                               "VelBeginStylesheet()   Begin Stylesheet Group,\n"
-                               "VelBeginTableRow()     Begin a Table Row.");
-    doc.get()->SeqState = SEQ_SECT_TEXT;  // the section cannot be initialised
-    EXPECT_EQ(CheckCallSequence(doc, "Probe", 0, SEQ_SECT_INIT, SEQ_SECT_TEXT), 0);
-    EXPECT_EQ(Message(48), kHeadLine + "VelInitSect()          Initialize Section.");
-}
-
-// A required mask makes the report 48 even when a forbidden or an already
-// open construct failed the test.
-TEST(SequenceCheck, RequiredMaskAlwaysGives48)
-{
-    TestDoc doc;
-    ShowReports show(doc);
-    doc.get()->SeqState = SEQ_SECT_TEXT | SEQ_TABLE_ROW;
-    EXPECT_EQ(CheckCallSequence(doc, OP_INSERT_BREAK), 0);  // forbidden inside a row
-    ASSERT_FALSE(Boxes().empty());
-    EXPECT_EQ(Boxes().back().caption, "VelInsertBreak");
-    EXPECT_EQ(Boxes().back().text, kHeadLine + "VelBeginSectText()     Begin Section Text.");
-    doc.get()->SeqState = SEQ_SECT_TEXT | SEQ_TABLE_ROW | SEQ_CELL_TEXT;
-    ClearBoxes();
-    EXPECT_EQ(CheckCallSequence(doc, OP_BEGIN_CELL_TEXT), 0);  // already open
-    EXPECT_EQ(Shown(), std::vector<std::string>{"VelBeginCellText: " + kHeadLine + "VelBeginTableRow()     Begin a Table Row."});
-}
-
-// Without a required mask the number tells what is open: the last bit, in
-// the check's order, that is forbidden or already open decides, and an
-// already open construct wins over a forbidden one of the same bit.
-TEST(SequenceCheck, AlreadyCalledAndNotAllowedNumbers)
-{
-    struct Case {
+    const std::string text = "VelBeginSectText()     Begin Section Text";
+    const std::string hdr = "VelBeginHdrFtr()       Begin Header/Footer";
+    const std::string item = "VelBeginStyleItem()    Begin Stylesheet Item";
+    const std::string cell = "VelBeginCellText()    Begin Cell Text";
+    const std::string row = "VelBeginTableRow()     Begin a Table Row";
+    const std::string in34 = "34 " + kIn34;
+    const std::string in38 = "38 VelInitSect: This function not allowed after calling VelBeginStylesheet()";
+    EXPECT_EQ(Needs({text, hdr, item, cell}).size(), 261u);  // the longest that the masks in use compose
+    const unsigned objects = SEQ_TABLE_ROW | SEQ_FRAME | SEQ_TEXT_BOX | SEQ_SCRIPT_STYLE;
+    const unsigned every = objects | SEQ_STYLESHEET | SEQ_STYLE_ITEM | SEQ_HDR_FTR | SEQ_CELL_TEXT;
+    const struct {
         unsigned state;
-        SeqOp op;
-        int number;
+        Call call;
+        std::vector<std::string> reports;  // "number caption: text", in order
+    } cases[] = {
+        {0, [](HVELDOC d) { return VelEndCellText(d); }, {"48 VelEndCellText: " + Needs({cell})}},
+        {SEQ_STYLESHEET, [](HVELDOC d) { return VelParaFlags(d, 0); },
+         {in38, "48 VelBeginSectText: " + kInit, "48 VelParaFlags: " + Needs({text, hdr, item, cell})}},
+        {0, [=](HVELDOC d) { return CheckCallSequence(d, "Probe", 0, objects, 0); },
+         {"48 Probe: " + Needs({row, "VelBeginFrame()        Begin Frame", "VelBeginTextBox()      Begin Text Box",
+                                "VelBeginScriptStyle()  Begin Script Style Text"})}},
+        // More than a host's 300-byte buffer would hold: whole lines only.
+        {0, [=](HVELDOC d) { return CheckCallSequence(d, "Probe", 0, every, 0); },
+         {"48 Probe: " + Needs({hdr, item, "VelBeginStylesheet()   Begin Stylesheet Group", row})}},
+        // A required mask gives 48 also when a forbidden or open construct failed the test.
+        {SEQ_SECT_TEXT | SEQ_TABLE_ROW, [](HVELDOC d) { return VelInsertBreak(d, BREAK_COL); },
+         {in34, "48 VelBeginSectText: " + kInit, "48 VelInsertBreak: " + Needs({text})}},
+        {SEQ_SECT_TEXT | SEQ_FRAME, [](HVELDOC d) { return VelBeginFrame(d, 0, 0, 0, 0, 0); },
+         {in34, "48 VelBeginSectText: " + kInit, "48 VelBeginFrame: " + Needs({text, hdr})}},
+        {SEQ_SECT_INIT | SEQ_HDR_FTR, [](HVELDOC d) { return VelSectInfo(d, 2, 720, 1, 1); },
+         {"31 VelInitSect: VelInitSect() already called", "48 VelSectInfo: " + kInit}},
     };
-    const Case cases[] = {
-        {SEQ_SECT_INIT, OP_INIT_SECT, 31},
-        {SEQ_SECT_TEXT, OP_INIT_SECT, 34},
-        {SEQ_STYLESHEET, OP_INIT_SECT, 38},
-        {SEQ_SECT_TEXT | SEQ_STYLESHEET, OP_INIT_SECT, 38},
-        {SEQ_SECT_INIT | SEQ_STYLESHEET, OP_INIT_SECT, 31},
-        {SEQ_SECT_TEXT, OP_PAPER, 34},
-        {SEQ_STYLESHEET, OP_MARGIN, 38},
-        {SEQ_SECT_INIT | SEQ_HDR_FTR, OP_PAPER, 46},
-        {SEQ_SECT_INIT | SEQ_HDR_FTR, OP_MARGIN, 46},
-        {SEQ_STYLESHEET, OP_BEGIN_STYLE_SHEET, 37},
-        {SEQ_SECT_TEXT, OP_BEGIN_STYLE_SHEET, 34},
-        {SEQ_SECT_INIT | SEQ_HDR_FTR, OP_BEGIN_STYLE_SHEET, 46},
-    };
-    const char* texts[60] = {};
-    texts[31] = "VelInitSect() already called";
-    texts[34] = "This function not allowed after calling VelBeginSectText()";
-    texts[37] = "VelBeginStylesheet() already called";
-    texts[38] = "This function not allowed after calling VelBeginStylesheet()";
-    texts[46] = "This function not allowed between VelBeginHdrFtr()";
-    for (const Case& c : cases) {
-        TestDoc doc;
-        ShowReports show(doc);
-        doc.get()->SeqState = c.state;
-        SCOPED_TRACE(SequenceRule(c.op).Caption + std::string(" in state ") + std::to_string(c.state));
-        EXPECT_EQ(CheckCallSequence(doc, c.op), 0);
-        EXPECT_EQ(Shown(), std::vector<std::string>{SequenceRule(c.op).Caption + std::string(": ") + texts[c.number]});
-        EXPECT_EQ(doc.get()->SeqState, c.state | SEQ_ERROR_SHOWN);
-        EXPECT_EQ(SavedRtf(doc), Document(""));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reports.back());
+        std::vector<std::string> boxes;
+        for (const std::string& report : c.reports) boxes.push_back(report.substr(report.find(' ') + 1));
+        for (int mode = 0; mode < 3; ++mode) {  // shown, one message only, quiet
+            TestDoc doc;
+            VelSetFlags(doc, mode == 2, DOCFLAG_QUIET), VelSetFlags(doc, mode == 1, DOCFLAG_ONE_MESSAGE);
+            doc.get()->SeqState = c.state;
+            ClearBoxes(), VelResetLastMessage();
+            EXPECT_EQ(c.call(doc), 0);
+            std::vector<std::string> shown;
+            for (const ShownBox& box : Boxes()) shown.push_back(box.caption + ": " + box.text);
+            if (mode) boxes.resize(2 - mode);
+            EXPECT_EQ(shown, boxes);
+            EXPECT_EQ(mode == 2 ? LastMessage() : c.reports.back(), c.reports.back());  // quiet: the last stays
+            EXPECT_EQ(doc.get()->SeqState & ~SEQ_ERROR_SHOWN, c.state);
+            EXPECT_EQ(BodyOf(doc), "");
+        }
     }
 }
 
-// The section calls of the check run their own checks and report first:
-// here VelBeginSectText, which finds text already begun, calls VelInitSect.
-TEST(SequenceCheck, FrameTwiceInSectionTextGivesThreeReports)
+// Random sequences, checked after every call against a model of the
+// section's phase: the result, the reports in their order, the sequence
+// state, the paragraph end and the RTF so far.
+TEST(RandomSequence, StateReportsAndOutputFollowTheModel)
 {
-    const std::string textOrHeader = kHeadLine +
-                                     "VelBeginSectText()     Begin Section Text,\n"
-                                     "VelBeginHdrFtr()       Begin Header/Footer.";
-    const std::vector<std::string> chain = {
-        "VelInitSect: This function not allowed after calling VelBeginSectText()",
-        "VelBeginSectText: " + kHeadLine + "VelInitSect()          Initialize Section.",
-        "VelBeginFrame: " + textOrHeader,
+    auto A = [](const char* text) -> Call { return [=](HVELDOC d) { return VelInsertText(d, text); }; };
+    auto U = [](const char16_t* text) -> Call {
+        return [=](HVELDOC d) { return VelInsertUText(d, reinterpret_cast<const VELWCHAR*>(text)); };
     };
-    {
+    // Texts, what they write and whether they close the paragraph: at least
+    // two units, the last CR LF. UTF-16 CR and LF are units like any other.
+    const struct {
+        Call insert;
+        std::string written;
+        int closed, owing = 0;  // owing: ends in a control word that text must be kept apart from
+    } texts[] = {
+        {A("Hello"), "Hello", 0},   {A(""), "", 0},            {A(nullptr), "", 0},         {A("\n"), "", 0},
+        {A("\r\n"), "\\par", 1},    {A("x\n\r"), "x\\par", 0}, {A("end\t"), "end\\tab", 0, 1}, {U(u""), "", 0},
+        {A("A\r\nB"), "A\\parB", 0},  // the line end delimits \par
+        {A("caf\xE9 {ok} \\\r\n"), "caf\\'e9 \\{ok\\} \\\\\\par", 1},
+        {U(u"abc"), "\\u97 ?\\u98 ?\\u99 ?", 0}, {U(nullptr), "", 0}, {U(u"\n\r"), "\\u10 ?\\u13 ?", 0},
+        {U(u"\u20AC\uFFFD\U0001F600"), "\\u8364 ?\\u65533 ?\\u55357 ?\\u56832 ?", 0},  // unsigned, unit by unit
+        {U(u"\t{\r\n"), "\\u9 ?\\u123 ?\\u13 ?\\u10 ?", 1},
+    };
+    const char* breaks[] = {"\\sect", "\\column", "\\page"};
+    const char* pageWords[2][8] = {
+        {"\\paperw", "\\paperh", "\\margl", "\\margr", "\\margt", "\\margb", "\\headery", "\\footery"},
+        {"\\pgwsxn", "\\pghsxn", "\\marglsxn", "\\margrsxn", "\\margtsxn", "\\margbsxn", "\\headery", "\\footery"}};
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        std::mt19937 random(seed);
+        auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+        auto length = [&] { return pick(4) == 0 ? -pick(3) : pick(20000); };
         TestDoc doc;
-        ShowReports show(doc);
-        doc.get()->SeqState = SEQ_SECT_TEXT | SEQ_FRAME;
-        EXPECT_EQ(CheckCallSequence(doc, OP_BEGIN_FRAME), 0);
-        EXPECT_EQ(Shown(), chain);
-        EXPECT_EQ(doc.get()->SeqState, SEQ_SECT_TEXT | SEQ_FRAME | SEQ_ERROR_SHOWN);
-    }
-    {
-        TestDoc doc;
-        ShowReports show(doc);
-        VelSetFlags(doc, 1, DOCFLAG_ONE_MESSAGE);
-        doc.get()->SeqState = SEQ_SECT_TEXT | SEQ_FRAME;
-        EXPECT_EQ(CheckCallSequence(doc, OP_BEGIN_FRAME), 0);
-        EXPECT_EQ(Shown(), std::vector<std::string>{chain[0]});
-    }
-    {
-        TestDoc doc;  // quiet: the last report is what stays
-        doc.get()->SeqState = SEQ_SECT_TEXT | SEQ_FRAME;
-        ClearBoxes();
-        EXPECT_EQ(CheckCallSequence(doc, OP_BEGIN_FRAME), 0);
-        EXPECT_TRUE(Boxes().empty());
-        EXPECT_EQ(LastMessage(), "48 VelBeginFrame: " + textOrHeader);
-    }
-}
-
-// Two reports when the implicit VelInitSect is refused, in their order; with
-// one message only the first, in quiet mode the last.
-TEST(SequenceCheck, ImplicitSectionCallsReportFirst)
-{
-    const std::string initList = kHeadLine + "VelInitSect()          Initialize Section.";
-    struct Case {
-        const char* what;
-        unsigned state;
-        int (*call)(HVELDOC);
-        std::vector<std::string> chain;
-    };
-    const Case cases[] = {
-        {"section info in a header", SEQ_SECT_INIT | SEQ_HDR_FTR,
-         [](HVELDOC d) { return VelSectInfo(d, 2, 720, 1, 1); },
-         {"VelInitSect: VelInitSect() already called", "VelSectInfo: " + initList}},
-        {"section info after text", SEQ_SECT_TEXT, [](HVELDOC d) { return VelSectInfo(d, 1, 0, 0, 0); },
-         {"VelInitSect: This function not allowed after calling VelBeginSectText()", "VelSectInfo: " + initList}},
-        {"section text twice", SEQ_SECT_TEXT, [](HVELDOC d) { return VelBeginSectText(d); },
-         {"VelInitSect: This function not allowed after calling VelBeginSectText()",
-          "VelBeginSectText: " + initList}},
-        {"section text in a stylesheet", SEQ_STYLESHEET, [](HVELDOC d) { return VelBeginSectText(d); },
-         {"VelInitSect: This function not allowed after calling VelBeginStylesheet()",
-          "VelBeginSectText: " + initList}},
-        {"section text in a header", SEQ_SECT_INIT | SEQ_HDR_FTR, [](HVELDOC d) { return VelBeginSectText(d); },
-         {"VelInitSect: VelInitSect() already called", "VelBeginSectText: " + initList}},
-        // Text in a stylesheet: three reports, the last from the text.
-        {"text in a style item", SEQ_STYLESHEET | SEQ_STYLE_ITEM, [](HVELDOC d) { return VelInsertText(d, "x"); },
-         {"VelInitSect: This function not allowed after calling VelBeginStylesheet()",
-          "VelBeginSectText: " + initList,
-          "VelInsertText: " + kHeadLine +
-              "VelBeginSectText()     Begin Section Text,\n"
-              "VelBeginHdrFtr()       Begin Header/Footer,\n"
-              "VelBeginCellText()    Begin Cell Text."}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        {
-            TestDoc doc;
-            ShowReports show(doc);
-            doc.get()->SeqState = c.state;
-            EXPECT_EQ(c.call(doc), 0);
-            EXPECT_EQ(Shown(), c.chain);
-            EXPECT_EQ(doc.get()->SeqState, c.state | SEQ_ERROR_SHOWN);
-            EXPECT_EQ(SavedRtf(doc), Document(""));
-        }
-        {
-            TestDoc doc;
-            ShowReports show(doc);
-            VelSetFlags(doc, 1, DOCFLAG_ONE_MESSAGE);
-            doc.get()->SeqState = c.state;
-            EXPECT_EQ(c.call(doc), 0);
-            EXPECT_EQ(Shown(), std::vector<std::string>{c.chain.front()});
-        }
-        {
-            TestDoc doc;
-            doc.get()->SeqState = c.state;
+        VelSetFlags(doc, 0, DOCFLAG_QUIET);  // every report is a captured box
+        unsigned state = 0;  // the model: the state, the body, the paragraph end, and a word owed its space
+        std::string body;
+        int closed = 1, owed = 1;
+        auto word = [&](const std::string& w) { body += w, owed = 1; };
+        auto open = [&](unsigned to) { state = state ? to : (word("\\sectd"), to); };
+        for (int step = 0; step < 150; ++step) {
+            int op = pick(8), n[6] = {length(), length(), length(), length(), length(), length()};
+            int c = pick(2), columns = pick(4), first = pick(5) - 2, type = pick(5) - 1;
+            const auto& t = texts[pick(static_cast<int>(std::size(texts)))];
+            const Call calls[] = {
+                VelInitSect, VelBeginSectText, [&](HVELDOC d) { return VelPaper(d, n[0], n[1], c); },
+                [&](HVELDOC d) { return VelMargin(d, n[0], n[1], n[2], n[3], n[4], n[5]); },
+                [&](HVELDOC d) { return VelSectInfo(d, columns, n[0], c, first); },
+                [&](HVELDOC d) { return VelInsertBreak(d, type); }, t.insert, t.insert};
+            const bool text = state == SEQ_SECT_TEXT, sect = state == SEQ_SECT_INIT;
+            const char* caption[] = {"VelInitSect", "VelBeginSectText", "VelPaper", "VelMargin", "VelSectInfo"};
+            std::vector<std::string> reports;
+            if (text && op == 0) reports = {kIn34};
+            if (text && (op == 1 || op == 4)) reports = {kIn34, caption[op] + (": " + kInit)};
+            if (text && (op == 2 || op == 3)) reports = {caption[op] + kIn34.substr(11)};
+            if (sect && op == 0) reports = {"VelInitSect: VelInitSect() already called"};
             ClearBoxes();
-            VelResetLastMessage();
-            EXPECT_EQ(c.call(doc), 0);
-            EXPECT_TRUE(Boxes().empty());
-            std::string last = c.chain.back();
-            EXPECT_EQ(LastMessage(), "48 " + last);
+            int result = calls[op](doc), expected = !(op == 5 && (type < 0 || type > 2));  // no break: 0, silently
+            if (!reports.empty() || !expected) {
+                // refused: nothing changes
+            } else if (op == 0 || op == 1) {
+                open(op == 0 ? SEQ_SECT_INIT : SEQ_SECT_TEXT);
+            } else if (op == 2 || op == 3) {  // paper leaves out sizes of 0, margins only negative values
+                if (op == 2 && c) word(sect ? "\\lndscpsxn" : "\\landscape");
+                for (int i = 0; i < (op == 2 ? 2 : 6); ++i) {
+                    if (n[i] > (op == 2 ? 0 : -1)) word(pageWords[sect][i + (op == 2 ? 0 : 2)] + std::to_string(n[i]));
+                }
+            } else if (op == 4) {
+                open(SEQ_SECT_INIT);
+                word(c ? "\\sbkpage" : "\\sbknone");
+                word(first >= 1 ? "\\pgnstarts" + std::to_string(first) + "\\pgnrestart" : "\\pgncont");
+                if (columns >= 2) word("\\cols" + std::to_string(columns) + "\\colsx" + std::to_string(n[0]));
+            } else if (op == 5) {
+                open(SEQ_SECT_TEXT), word(breaks[type]);
+                if (type == BREAK_SECT) state = 0;
+            } else {
+                open(SEQ_SECT_TEXT), closed = t.closed;
+                body += (!t.written.empty() && t.written[0] != '\\' && owed ? " " : "") + t.written;
+                owed = t.written.empty() ? owed : t.owing;
+            }
+            SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step));
+            ASSERT_EQ(result, reports.empty() ? expected : 0);
+            std::vector<std::string> shown;
+            for (const ShownBox& box : Boxes()) shown.push_back(box.caption + ": " + box.text);
+            ASSERT_EQ(shown, reports);
+            ASSERT_EQ(doc.get()->SeqState & ~SEQ_ERROR_SHOWN, state);
+            ASSERT_EQ(doc.get()->ParaClosed, closed);
+            ASSERT_EQ(BodyOf(doc), body);
         }
     }
 }
 
-// Section text is refused while a stylesheet or a style item is open, after
-// its own check has passed.
-TEST(SequenceCheck, SectionTextInsideAStylesheetIs47)
+// Failed allocations in every operation: error 23, result 0, the document
+// saves what it held before, and its section state, paragraph end and fonts
+// are as they were.
+TEST(SectionFaults, EveryOperationUndoesItself)
 {
-    for (unsigned open : {SEQ_STYLESHEET, SEQ_STYLE_ITEM, SEQ_STYLESHEET | SEQ_STYLE_ITEM}) {
-        TestDoc doc;
-        ShowReports show(doc);
-        doc.get()->SeqState = SEQ_SECT_INIT | open;
-        EXPECT_EQ(VelBeginSectText(doc), 0);
-        EXPECT_EQ(Shown(), std::vector<std::string>{"VelBeginSectText: Invalid Function Sequence!"});
-        EXPECT_EQ(doc.get()->SeqState, SEQ_SECT_INIT | open | SEQ_ERROR_SHOWN);
+    // A body a few bytes short of its capacity and a long line of words
+    // pending, so that the next words or text grow the body.
+    Calls pending = [](HVELDOC d) {
+        for (RtfStream* s = d->Stream; s->BodyCapacity - s->BodyLength > 12;)
+            VelInsertRaw(d, std::string(std::min(60, s->BodyCapacity - s->BodyLength - 12), 'a').c_str());
+        VelInsertRaw(d, "");
+        for (int i = 0; i < 16; ++i) VelInsertControl(d, "cellx", 1, 1000);
+    };
+    Calls initialised = [&](HVELDOC d) { VelInitSect(d), pending(d); };
+    Calls text = [&](HVELDOC d) { VelInsertText(d, "x\r\n"), pending(d); };
+    Calls tables = [](HVELDOC d) {
+        for (int i = 0; i < 10; ++i) FindOrAddFont(d, ("Face" + std::to_string(i)).c_str(), -1), FindOrAddColor(d, i);
+    };
+    const VELWCHAR e[] = {0xE9, 0};
+    const std::pair<Calls, Call> sweeps[] = {
+        {pending, [](HVELDOC d) { return VelInitSect(d); }},
+        {pending, [](HVELDOC d) { return VelBeginSectText(d); }},  // and the section it opens
+        {initialised, [](HVELDOC d) { return VelPaper(d, 12240, 15840, 1); }},
+        {initialised, [](HVELDOC d) { return VelMargin(d, 1, 2, 3, 4, 5, 6); }},
+        {initialised, [](HVELDOC d) { return VelSectInfo(d, 3, 360, 0, 2); }},
+        {text, [](HVELDOC d) { return VelInsertBreak(d, BREAK_SECT); }},
+        {text, [](HVELDOC d) { return VelInsertBreak(d, BREAK_COL); }},
+        {pending, [](HVELDOC d) { return VelInsertBreak(d, BREAK_PAGE); }},
+        {text, [](HVELDOC d) { return VelInsertText(d, "y"); }},
+        {pending, [&](HVELDOC d) { return VelInsertUText(d, e); }},
+        {tables, [](HVELDOC d) { return static_cast<int>(FindOrAddFont(d, "Arial", -1) == 10); }},
+        {tables, [](HVELDOC d) { return static_cast<int>(FindOrAddColor(d, 0xFFFFFF) == 10); }},
+    };
+    auto snapshot = [](HVELDOC d) {
+        return std::vector<unsigned>{d->SeqState & ~SEQ_ERROR_SHOWN, unsigned(d->ParaClosed), unsigned(d->FontCount)};
+    };
+    for (const auto& [setup, call] : sweeps) {
+        EXPECT_GE(SweepAllocationFailures(setup, [&, &call = call](HVELDOC d) {
+                      auto before = snapshot(d);
+                      int result = call(d);
+                      EXPECT_EQ(result ? before : snapshot(d), before);
+                      return result;
+                  }), 1);
     }
-}
-
-// Content before any section opens one: \sectd, then the section's text.
-TEST(SequenceCheck, ContentOpensItsSection)
-{
-    TestDoc doc;
-    ShowReports show(doc);
-    EXPECT_EQ(CheckCallSequence(doc, OP_PARA_FLAGS), 1);
-    EXPECT_EQ(doc.get()->SeqState, SEQ_SECT_TEXT);
-    EXPECT_EQ(SavedRtf(doc), Document("\\sectd"));
-    // Headers and section information need only an initialised section.
-    TestDoc other;
-    EXPECT_EQ(CheckCallSequence(other, OP_BEGIN_HDR_FTR), 1);
-    EXPECT_EQ(other.get()->SeqState, SEQ_SECT_INIT);
-    EXPECT_EQ(SavedRtf(other), Document("\\sectd"));
-    EXPECT_TRUE(Boxes().empty());
 }
