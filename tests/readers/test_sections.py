@@ -1,97 +1,55 @@
-"""Sections, page layout and text, as LibreOffice and pandoc read them."""
+"""Two sections with their own page layout and text, as LibreOffice and pandoc read them."""
 
 import unittest
 
 import readerlib as r
 
-NEEDS_LO = unittest.skipUnless(r.SOFFICE, "LibreOffice is not installed")
-NEEDS_PANDOC = unittest.skipUnless(r.PANDOC, "pandoc is not installed")
-
 DOC = "sections_layout"
 
-FIRST_SECTION = [
-    "First section: A4 portrait.",
-    "ANSI: caf\u00e9 na\u00efve \u00c6sop \u00a9 \u20ac5 \u00bd \u201cquoted\u201d Stra\u00dfe.",
-    "UTF-16: \u00dcber \u00e7a \u0151, \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac, "
-    "\u041a\u0438\u0440\u0438\u043b\u043b\u0438\u0446\u0430, \u6f22\u5b57, \U0001d11e clef.",
-    "Braces {and} a back\\slash.",
+# Per section: its paragraphs; width, height, orientation and the left, right,
+# top and bottom margins in twips; its columns (count, gap in twips).
+SECTIONS = [
+    (["First section: A4 portrait.",
+      "ANSI: caf\u00e9 na\u00efve \u00c6sop \u00a9 \u20ac5 \u00bd \u201cquoted\u201d Stra\u00dfe.",
+      "UTF-16: \u00dcber \u0151, \u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac, "
+      "\u041a\u0438\u0440\u0438\u043b\u043b, \u6f22\u5b57, \U0001d11e clef."],
+     (11906, 16838, "portrait", 1134, 1701, 1417, 1247), (1, 0)),
+    (["Second section: Letter landscape in two columns.", "Left column.", "Right column."],
+     (15840, 12240, "landscape", 720, 1080, 900, 1260), (2, 567)),
 ]
-SECOND_SECTION = [
-    "Second section: Letter landscape in two columns.",
-    "\u00c0 \u00e9\u00e8\u00ea \u03a9\u03c9 \u0416\u0436 \u4e2d\u6587 \U0001f600",
-    "Left column.",
-    "Right column.",
-]
-
-# What the document asks for, in twips: width, height, orientation, and the
-# left, right, top and bottom margins.
-FIRST_PAGE = (11906, 16838, "portrait", 1134, 1701, 1417, 1247)
-SECOND_PAGE = (15840, 12240, "landscape", 720, 1080, 900, 1260)
+TEXT = [p for texts, _, _ in SECTIONS for p in texts]
+LENGTHS = ["page-width", "page-height", "margin-left", "margin-right", "margin-top", "margin-bottom"]
 
 
-class LibreOfficeSections(unittest.TestCase):
-    def setUp(self):
-        self.root = r.libreoffice(DOC)
-        self.paragraphs = r.paragraph_elements(self.root)
+class Sections(unittest.TestCase):
+    @unittest.skipUnless(r.SOFFICE, "LibreOffice is not installed")
+    def test_libreoffice(self):
+        root = r.libreoffice(DOC)
+        paragraphs = r.paragraph_elements(root)
+        # ANSI bytes through the code page; a surrogate pair is one character.
+        self.assertEqual([text for text, _, _ in paragraphs], TEXT)
+        styles = {s.get(r.q("style:name")): s for s in root.iter(r.q("style:style"))}
+        first = 0
+        for texts, page, (count, gap) in SECTIONS:
+            _, paragraph, section = paragraphs[first]
+            # The first section's page is LibreOffice's default page style.
+            master = styles[paragraph.get(r.q("text:style-name"))].get(r.q("style:master-page-name"), "Standard")
+            layout = r.page_layouts(root)[r.master_page_layouts(root)[master]]
+            self.assertEqual(layout["print-orientation"], page[2])
+            for key, want in zip(LENGTHS, page[:2] + page[3:]):
+                self.assertAlmostEqual(r.twips(layout[key]), want, delta=2)  # kept in 1/10000 in
+            # Columns make a section of LibreOffice's, holding all the section's text.
+            self.assertEqual({id(s) for _, _, s in paragraphs[first:first + len(texts)]}, {id(section)})
+            columns = r.columns(root).get(section.get(r.q("text:style-name"))) if section is not None else (1, "0in")
+            self.assertEqual(columns[0], count)
+            self.assertAlmostEqual(r.twips(columns[1]), gap, delta=2)
+            first += len(texts)
+        right = r.automatic_styles(root)[paragraphs[-1][1].get(r.q("text:style-name"))]
+        self.assertEqual(right.get("break-before"), "column")
 
-    def page_of(self, paragraph):
-        """The page (size, orientation, margins) that a paragraph starts."""
-        name = paragraph.get(r.q("text:style-name"))
-        style = next(s for s in self.root.iter(r.q("style:style")) if s.get(r.q("style:name")) == name)
-        master = style.get(r.q("style:master-page-name"))
-        layout = r.page_layouts(self.root)[r.master_page_layouts(self.root)[master]]
-        return (r.twips(layout["page-width"]), r.twips(layout["page-height"]), layout["print-orientation"],
-                r.twips(layout["margin-left"]), r.twips(layout["margin-right"]),
-                r.twips(layout["margin-top"]), r.twips(layout["margin-bottom"]))
-
-    def assertPage(self, page, expected):
-        self.assertEqual(page[2], expected[2])
-        for got, want in zip(page[:2] + page[3:], expected[:2] + expected[3:]):
-            self.assertAlmostEqual(got, want, delta=2)  # LibreOffice keeps lengths in 1/10000 in
-
-    @NEEDS_LO
-    def test_text_is_recovered_exactly(self):
-        # ANSI bytes of 128 and above through the ANSI code page; UTF-16
-        # text, the surrogate pairs included, as one character each.
-        self.assertEqual([text for text, _, _ in self.paragraphs], FIRST_SECTION + SECOND_SECTION)
-
-    @NEEDS_LO
-    def test_each_section_has_its_own_page(self):
-        first = self.paragraphs[0][1]
-        second = self.paragraphs[len(FIRST_SECTION)][1]
-        self.assertPage(self.page_of(first), FIRST_PAGE)
-        self.assertPage(self.page_of(second), SECOND_PAGE)
-
-    @NEEDS_LO
-    def test_second_section_has_two_columns(self):
-        sections = [section for _, _, section in self.paragraphs]
-        self.assertTrue(all(s is None for s in sections[:len(FIRST_SECTION)]))
-        second = sections[len(FIRST_SECTION)]
-        self.assertIsNotNone(second)
-        self.assertTrue(all(s is second for s in sections[len(FIRST_SECTION):]))
-        count, gap = r.columns(self.root)[second.get(r.q("text:style-name"))]
-        self.assertEqual(count, 2)
-        self.assertAlmostEqual(r.twips(gap), 567, delta=2)
-
-    @NEEDS_LO
-    def test_column_break_starts_the_second_column(self):
-        right = self.paragraphs[-1][1]
-        style = r.automatic_styles(self.root).get(right.get(r.q("text:style-name")), {})
-        self.assertEqual(style.get("break-before"), "column")
-
-
-class PandocSections(unittest.TestCase):
-    @NEEDS_PANDOC
-    def test_text_is_recovered(self):
+    @unittest.skipUnless(r.PANDOC, "pandoc is not installed")
+    def test_pandoc(self):
         # pandoc reads no page layout, shows a surrogate pair as two U+FFFD and
         # loses the column break, so the last two paragraphs run together.
-        def pandoc_view(text):
-            return text.replace("\U0001d11e", "\ufffd\ufffd").replace("\U0001f600", "\ufffd\ufffd")
-
-        expected = [pandoc_view(p) for p in FIRST_SECTION + SECOND_SECTION[:2]]
-        expected.append(SECOND_SECTION[2] + SECOND_SECTION[3])
-        self.assertEqual(r.pandoc_plain(DOC).strip().split("\n\n"), expected)
-
-
-if __name__ == "__main__":
-    unittest.main()
+        text = [p.replace("\U0001d11e", "\ufffd" * 2) for p in TEXT]
+        self.assertEqual(r.pandoc_plain(DOC).strip().split("\n\n"), text[:-2] + [text[-2] + text[-1]])
