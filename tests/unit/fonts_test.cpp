@@ -103,3 +103,29 @@ TEST(InstalledFonts, AsTheSystemClassesThem)
     EXPECT_EQ(PosixFontLookupCount(), lookups);  // the second document asked no one
     VelTestSetFontSource(FixedFontSource);
 }
+
+#if !defined(_WIN32)
+// The rules that class a font from its tables, beyond the families and
+// character sets of the fonts CI installs.
+TEST(InstalledFonts, ClassingRules)
+{
+    auto panose = [](int type, int serif, int proportion) {
+        static unsigned char bytes[10];
+        bytes[0] = static_cast<unsigned char>(type), bytes[1] = static_cast<unsigned char>(serif);
+        bytes[3] = static_cast<unsigned char>(proportion);
+        return bytes;
+    };
+    EXPECT_EQ(WindowsFontFamily(panose(2, 11, 3), 0, true), 0x30);  // fixed pitch first
+    EXPECT_EQ(WindowsFontFamily(panose(2, 2, 9), 0, false), 0x30);  // a monospaced text face
+    EXPECT_EQ(WindowsFontFamily(panose(3, 0, 0), 0, false), 0x40);  // hand written
+    EXPECT_EQ(WindowsFontFamily(panose(4, 0, 0), 0, false), 0x50);  // decorative
+    EXPECT_EQ(WindowsFontFamily(panose(5, 0, 0), 0, false), 0);     // pictorial without serif style
+    EXPECT_EQ(WindowsFontFamily(panose(0, 0, 0), 8 << 8, false), 0x20);  // no PANOSE: the IBM class
+    EXPECT_EQ(WindowsFontFamily(panose(1, 1, 0), 10 << 8, false), 0x40);
+    EXPECT_EQ(WindowsFontFamily(nullptr, 8 << 8, false), 0);
+    EXPECT_EQ(WindowsCharset(true, 1), 2);
+    EXPECT_EQ(WindowsCharset(false, (1u << 17) | (1u << 2)), 204);  // the first in Windows' order
+    EXPECT_EQ(WindowsCharset(false, 1u << 21), 130);
+    EXPECT_EQ(WindowsCharset(false, 1u << 31), 0);
+}
+#endif
