@@ -6,12 +6,13 @@
 
 namespace {
 
-// Starts a paragraph in `style`, with the style's character formatting.
+// Starts a paragraph in `style`, with the style's formatting.
 void Styled(HVELDOC doc, int style)
 {
     VelResetParaProp(doc);
     VelResetTextProp(doc);
     VelParaStyleId(doc, style);
+    DemoStyleFormat(doc, style);
 }
 
 // A heading that is also the bookmark `name`.
@@ -33,8 +34,10 @@ void Body(HVELDOC doc, const char* text)
 void KeyTerm(HVELDOC doc, const char* text)
 {
     VelCharStyleId(doc, DEMO_STYLE_KEY_TERM);
+    DemoStyleFormat(doc, DEMO_STYLE_KEY_TERM);
     VelInsertText(doc, text);
     VelResetTextProp(doc);
+    DemoStyleFormat(doc, DEMO_STYLE_BODY);  // back to the body's characters
 }
 
 }  // namespace
