@@ -38,10 +38,10 @@ VELEXPORT HVELDOC VELAPI VelNewDoc(void)
     std::memset(doc->Stream, 0, sizeof *doc->Stream);
     doc->FontCapacity = kInitialTableCapacity;
     doc->ColorCapacity = kInitialTableCapacity;
-    doc->ColorTable = static_cast<unsigned*>(OurAlloc((kInitialTableCapacity + 1) * sizeof(unsigned)));
-    doc->FontTable = static_cast<FontEntry*>(OurAlloc((kInitialTableCapacity + 1) * sizeof(FontEntry)));
-    doc->Stream->Body = static_cast<char*>(OurAlloc(kInitialBody));
-    if (!doc->ColorTable || !doc->FontTable || !doc->Stream->Body) {
+    // Stop at the first failure, so that it is reported once.
+    if (!(doc->ColorTable = static_cast<unsigned*>(OurAlloc((kInitialTableCapacity + 1) * sizeof(unsigned)))) ||
+        !(doc->FontTable = static_cast<FontEntry*>(OurAlloc((kInitialTableCapacity + 1) * sizeof(FontEntry)))) ||
+        !(doc->Stream->Body = static_cast<char*>(OurAlloc(kInitialBody)))) {
         ReleaseDocument(doc);
         return nullptr;
     }

@@ -62,6 +62,18 @@ TEST(FaultInjection, NewDocumentAndSave)
         EXPECT_EQ(doc, nullptr) << "allocation " << nth;
         EXPECT_EQ(VelGetLastMessage(nullptr, nullptr), 23);
     }
+    // With memory gone for good, the first failure is the only report.
+    VelSetFlags(nullptr, 0, DOCFLAG_QUIET);
+    for (int nth = 1; nth <= 5; ++nth) {
+        ClearBoxes();
+        VelTestFailAllocationsFrom(nth);
+        HVELDOC doc = VelNewDoc();
+        VelTestFailAllocationsFrom(0);
+        EXPECT_EQ(doc, nullptr) << "allocations from " << nth;
+        ASSERT_EQ(Boxes().size(), 1u) << "allocations from " << nth;
+        EXPECT_EQ(Boxes()[0].caption, "OurAlloc");
+    }
+    VelSetFlags(nullptr, 1, DOCFLAG_QUIET);
     TestDoc doc;
     VelSetFlags(doc, 1, DOCFLAG_QUIET);
     VelInsertText(doc, "kept");
