@@ -2,6 +2,7 @@
 // definitions as they are declared, at the head of the row's group; a nested
 // row only keeps them, and they are written when the row ends, because RTF
 // places a nested row's properties after its cells.
+#include <algorithm>
 #include <cstdint>
 
 #include "core/document.h"
@@ -36,22 +37,18 @@ bool IsPowerOfTwo(int n)
 
 // A free record at the end of the open row's cells, the array grown when it
 // is full; the row's count is not raised. The array doubles, so it holds
-// bit_ceil(count) records (one while it has none). Null after a report
-// when the array cannot grow.
-CellInfo* RoomForCell(VelDocRecord* doc, RowLevel& row)
+// bit_ceil(count) records (one while it has none). Null when the array
+// cannot grow.
+CellInfo* RoomForCell(RowLevel& row)
 {
     int count = row.CellCount;
     if (row.Cells && !IsPowerOfTwo(count)) return row.Cells + count;
     int64_t records = row.Cells ? static_cast<int64_t>(count) * 2 : 1;
-    int64_t bytes = records * static_cast<int64_t>(sizeof(CellInfo));
-    void* grown = nullptr;
-    if (bytes <= kMaxBlockSize) {
-        grown = row.Cells ? OurRealloc(row.Cells, static_cast<int>(bytes)) : OurAlloc(static_cast<int>(bytes));
-    }
-    if (!grown) {
-        ReportError(doc, ERR_OUT_OF_MEMORY, kCellCaption);
-        return nullptr;
-    }
+    // The memory routine refuses a size past the largest block; its report
+    // of error 23 is the operation's only one.
+    int64_t bytes = std::min<int64_t>(records * static_cast<int64_t>(sizeof(CellInfo)), kMaxBlockSize + int64_t{1});
+    void* grown = row.Cells ? OurRealloc(row.Cells, static_cast<int>(bytes)) : OurAlloc(static_cast<int>(bytes));
+    if (!grown) return nullptr;
     row.Cells = static_cast<CellInfo*>(grown);
     return row.Cells + count;
 }
@@ -226,7 +223,7 @@ VELEXPORT int VELAPI VelNextCellInfo3(HVELDOC doc, int width, unsigned valign, i
     }
 
     RowLevel& row = doc->RowLevels[doc->TableLevel];
-    CellInfo* cell = RoomForCell(doc, row);
+    CellInfo* cell = RoomForCell(row);
     if (!cell) return 0;
     *cell = CellInfo{width,       valign,      shading, background, borderLeft, borderRight,
                      borderTop,   borderBottom, borderColor, merge, rotation};
