@@ -76,14 +76,17 @@ struct SeqGuard {
 const SeqGuard kGuards[] = {
     // A header opened while a stylesheet is open would land inside it.
     {OP_BEGIN_HDR_FTR, SEQ_STYLESHEET | SEQ_STYLE_ITEM},
-    // Ending a header, a style or a positioned object closes its group:
-    // nothing opened inside it may still be open.
+    // Ending a header, a style, a positioned object or a table row closes its
+    // group: nothing opened inside it may still be open.
     {OP_END_HDR_FTR, SEQ_TABLE_ROW | SEQ_FRAME | SEQ_TEXT_BOX | SEQ_CELL_TEXT | SEQ_SCRIPT_STYLE},
     {OP_END_STYLE_ITEM, SEQ_SCRIPT_STYLE},
-    {OP_BEGIN_FRAME, SEQ_SCRIPT_STYLE},
     {OP_END_FRAME, SEQ_SCRIPT_STYLE},
-    {OP_BEGIN_TEXT_BOX, SEQ_SCRIPT_STYLE},
     {OP_END_TEXT_BOX, SEQ_SCRIPT_STYLE},
+    {OP_END_TABLE_ROW, SEQ_SCRIPT_STYLE},
+    // Nor may such a group open inside a script run, whose end would close it.
+    {OP_BEGIN_FRAME, SEQ_SCRIPT_STYLE},
+    {OP_BEGIN_TEXT_BOX, SEQ_SCRIPT_STYLE},
+    {OP_BEGIN_TABLE_ROW, SEQ_SCRIPT_STYLE},
 };
 
 // The lines of the composed message, in the order they are listed: the

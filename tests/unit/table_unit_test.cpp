@@ -78,6 +78,12 @@ TEST(TableUnit, RefusalsChangeNothing)
          "48 VelBeginTableRow: " + Needs({"VelBeginSectText()     Begin Section Text",
                                           "VelBeginHdrFtr()       Begin Header/Footer",
                                           "VelBeginFrame()        Begin Frame"})},
+        // A script run's group and a row's may not cross.
+        {"row in a script run", [](HVELDOC d) { VelBeginScriptStyle(d, 1); }, beginRow, "59 VelBeginTableRow"},
+        {"nested row in a script run", [](HVELDOC d) { Row(d, 1), VelBeginScriptStyle(d, 0); }, beginRow,
+         "59 VelBeginTableRow"},
+        {"row end in a script run", [](HVELDOC d) { Row(d, 1), VelBeginScriptStyle(d, 1), VelEndCellText(d); },
+         VelEndTableRow, "59 VelEndTableRow"},
         {"cell text before any cell", at(0, 0), VelBeginCellText, "51 VelBeginCellText: Must call VelNextCellInfo"},
         {"a third cell text in a row of two", at(2, 2), VelBeginCellText, "52 VelBeginCellText: The VelNextCellInfo"},
         {"row end without cell texts", at(2, 0), VelEndTableRow, "53 VelEndTableRow: Must have at least one cell"},
