@@ -49,6 +49,27 @@ constexpr TextTable kText = MakeTextTable();
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
+// The two digits of every byte value, for writing whole lines of hex.
+struct HexPairs {
+    char pair[256][2];
+};
+
+constexpr HexPairs MakeHexPairs()
+{
+    HexPairs t{};
+    for (int b = 0; b < 256; ++b) {
+        t.pair[b][0] = kHexDigits[b >> 4];
+        t.pair[b][1] = kHexDigits[b & 15];
+    }
+    return t;
+}
+
+constexpr HexPairs kHexPairs = MakeHexPairs();
+
+// Bytes of hex data on one full line: a pair begins a new line once the line
+// holds more than 100 characters, so a line begun empty takes 51 pairs.
+constexpr int kHexBytesPerLine = 51;
+
 // The pending line's rules, for one byte. The owed space comes first, so it
 // counts for the rules; any failed flush ends the write before `ch` is stored.
 inline int PutChar(VelDocRecord* doc, RtfStream* s, unsigned char ch)
@@ -219,6 +240,42 @@ int PutHexByte(VelDocRecord* doc, unsigned char b)
     return ok;
 }
 
+int PutHexBytes(VelDocRecord* doc, const unsigned char* data, int length)
+{
+    RtfStream* s = doc->Stream;
+    int i = 0;
+    // Byte by byte until a line has just been begun: the owed space and the
+    // first line's break follow the ordinary rules.
+    while (i < length && (s->LineLength != 0 || s->PendingSpace || s->NoBreak || (s->StreamMode & MODE_IN_ESCAPE))) {
+        if (!PutHexByte(doc, data[i++])) return 0;
+    }
+    if (i >= length) return 1;
+    // From an empty line on, a line is flushed when the pair after its 51st
+    // arrives: every full line that has a byte after it goes to the body now.
+    int64_t lines = (static_cast<int64_t>(length) - i - 1) / kHexBytesPerLine;
+    if (lines > 0) {
+        constexpr int kLineBytes = 2 * kHexBytesPerLine + 2;
+        int64_t needed = static_cast<int64_t>(s->BodyLength) + lines * kLineBytes;
+        if (needed > s->BodyCapacity && !GrowBody(doc, needed, "FlushRtfLine")) return 0;
+        char* out = s->Body + s->BodyLength;
+        for (int64_t n = 0; n < lines; ++n) {
+            for (int k = 0; k < kHexBytesPerLine; ++k) {
+                std::memcpy(out, kHexPairs.pair[data[i++]], 2);
+                out += 2;
+            }
+            out[0] = '\r';
+            out[1] = '\n';
+            out += 2;
+        }
+        s->BodyLength = static_cast<int>(needed);
+    }
+    // The last line's pairs stay pending; no rule fires before them.
+    char* line = s->Line + s->LineLength;
+    for (; i < length; ++i, line += 2) std::memcpy(line, kHexPairs.pair[data[i]], 2);
+    s->LineLength = static_cast<int>(line - s->Line);
+    return 1;
+}
+
 int PutEscapedChar(VelDocRecord* doc, unsigned char b)
 {
     RtfStream* s = doc->Stream;
@@ -262,6 +319,7 @@ int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
             continue;
         }
         int ok = 1;
+        unsigned escapeNext = 0;
         switch (kText.action[ch]) {
         case TEXT_PLAIN:
             ok = PutChar(doc, s, ch);
@@ -286,16 +344,24 @@ int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
             ok = ok && PutChar(doc, s, static_cast<unsigned char>(kText.escaped[ch]));
             break;
         case TEXT_BACKSLASH:
-            if (!(s->StreamMode & MODE_RAW_BACKSLASH)) {
+            if (s->StreamMode & MODE_RAW_BACKSLASH) {
+                // A raw backslash that is not itself escaped escapes the
+                // character after it: the two stay on one line, since a line
+                // end after it would read as a paragraph mark.
+                escapeNext = (s->StreamMode & MODE_IN_ESCAPE) ? 0 : MODE_IN_ESCAPE;
                 ok = PutChar(doc, s, '\\');
-                s->StreamMode |= MODE_IN_ESCAPE;
+                break;
             }
+            ok = PutChar(doc, s, '\\');
+            s->StreamMode |= MODE_IN_ESCAPE;
             ok = ok && PutChar(doc, s, '\\');
             break;
         }
-        s->StreamMode &= ~MODE_IN_ESCAPE;
+        s->StreamMode = (s->StreamMode & ~MODE_IN_ESCAPE) | escapeNext;
+        escapeNext = 0;
         if (!ok) return 0;
     }
+    s->StreamMode &= ~MODE_IN_ESCAPE;
     return 1;
 }
 

@@ -26,6 +26,10 @@ int BeginRtfGroup(VelDocRecord* doc);
 int EndRtfGroup(VelDocRecord* doc);
 // Writes a byte as two lower-case hexadecimal digits, never split.
 int PutHexByte(VelDocRecord* doc, unsigned char b);
+// Writes `length` bytes as PutHexByte writes them one by one, the same
+// lines included; whole lines go straight into the body. A length of 0 or
+// less writes nothing.
+int PutHexBytes(VelDocRecord* doc, const unsigned char* data, int length);
 // Writes \'hh for a byte, never split.
 int PutEscapedChar(VelDocRecord* doc, unsigned char b);
 // Writes host text, escaped and translated. A count below 1 writes nothing.

@@ -11,7 +11,8 @@
  * Usable from C and C++. On Windows the Windows types come from <windows.h>;
  * elsewhere this header declares the few Windows names a host needs to use
  * the memory handles the library hands out (HGLOBAL, GMEM_MOVEABLE,
- * GlobalAlloc, GlobalLock, GlobalUnlock, GlobalSize, GlobalFree), with their
+ * GlobalAlloc, GlobalLock, GlobalUnlock, GlobalSize, GlobalFree), and the
+ * metafile and clipboard functions that hand pictures over, with their
  * Windows meanings, exported by the library itself.
  */
 #ifndef VELRTF_H
@@ -68,6 +69,107 @@ VELEXPORT int VELAPI GlobalUnlock(HGLOBAL block);
 VELEXPORT size_t VELAPI GlobalSize(HGLOBAL block);
 /* Releases the block: 0 on success, the handle itself when it is invalid. */
 VELEXPORT HGLOBAL VELAPI GlobalFree(HGLOBAL block);
+
+/* ---- Metafiles and the clipboard, for hosts on other systems ------------
+ * Pictures that Windows hosts hand over as metafile handles or through the
+ * clipboard (VelPastePicture) are made and exchanged here the same way. A
+ * metafile handle is made from the metafile's bytes and deleted by its
+ * owner. The clipboard is one per process: one thread at a time holds it
+ * open, and another thread's OpenClipboard fails meanwhile. An object given
+ * to SetClipboardData belongs to the clipboard from then on (for a metafile
+ * picture, its metafile too); EmptyClipboard releases what it holds. Only
+ * the formats put there are available: none is made from another. */
+
+typedef void* HANDLE;
+typedef void* HWND;
+typedef struct HMETAFILE__* HMETAFILE;
+typedef struct HENHMETAFILE__* HENHMETAFILE;
+
+#define CF_METAFILEPICT 3
+#define CF_DIB          8
+#define CF_ENHMETAFILE  14
+
+#define MM_TEXT        1
+#define MM_ISOTROPIC   7
+#define MM_ANISOTROPIC 8
+
+typedef struct tagMETAFILEPICT {
+    int32_t mm;   /* mapping mode: MM_TEXT (pixels) or MM_ANISOTROPIC (0.01 mm) */
+    int32_t xExt;
+    int32_t yExt;
+    HMETAFILE hMF;
+} METAFILEPICT;
+
+typedef struct tagRECTL {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+} RECTL;
+
+typedef struct tagSIZEL {
+    int32_t cx;
+    int32_t cy;
+} SIZEL;
+
+typedef struct tagENHMETAHEADER {
+    uint32_t iType;
+    uint32_t nSize;
+    RECTL rclBounds;
+    RECTL rclFrame;
+    uint32_t dSignature;
+    uint32_t nVersion;
+    uint32_t nBytes;
+    uint32_t nRecords;
+    uint16_t nHandles;
+    uint16_t sReserved;
+    uint32_t nDescription;
+    uint32_t offDescription;
+    uint32_t nPalEntries;
+    SIZEL szlDevice;
+    SIZEL szlMillimeters;
+    uint32_t cbPixelFormat;
+    uint32_t offPixelFormat;
+    uint32_t bOpenGL;
+    SIZEL szlMicrometers;
+} ENHMETAHEADER;
+
+/* A metafile made from its bytes (an 18-byte standard header and records),
+ * or 0 when they are not one. */
+VELEXPORT HMETAFILE VELAPI SetMetaFileBitsEx(unsigned size, const unsigned char* data);
+/* With a null `data`, the metafile's length in bytes; otherwise copies the
+ * bytes and returns their count, or 0 when `size` is too small. */
+VELEXPORT unsigned VELAPI GetMetaFileBitsEx(HMETAFILE metafile, unsigned size, void* data);
+/* Deletes a metafile: non-zero on success. */
+VELEXPORT int VELAPI DeleteMetaFile(HMETAFILE metafile);
+/* An enhanced metafile made from its bytes (a header record with the " EMF"
+ * signature, then records), or 0 when they are not one. */
+VELEXPORT HENHMETAFILE VELAPI SetEnhMetaFileBits(unsigned size, const unsigned char* data);
+/* As GetMetaFileBitsEx, for an enhanced metafile. */
+VELEXPORT unsigned VELAPI GetEnhMetaFileBits(HENHMETAFILE metafile, unsigned size, unsigned char* data);
+/* With a null `header`, the size of the header record; otherwise copies up
+ * to `size` bytes of it (the rest of `size` zero-filled) and returns the
+ * count copied; 0 for an invalid handle. */
+VELEXPORT unsigned VELAPI GetEnhMetaFileHeader(HENHMETAFILE metafile, unsigned size, ENHMETAHEADER* header);
+/* Deletes an enhanced metafile: non-zero on success. */
+VELEXPORT int VELAPI DeleteEnhMetaFile(HENHMETAFILE metafile);
+
+/* Opens the clipboard for the calling thread (`owner` is not used): non-zero
+ * on success, 0 while another thread holds it. */
+VELEXPORT int VELAPI OpenClipboard(HWND owner);
+/* Closes the clipboard this thread opened: non-zero on success. */
+VELEXPORT int VELAPI CloseClipboard(void);
+/* Releases everything on the clipboard; the clipboard must be open. */
+VELEXPORT int VELAPI EmptyClipboard(void);
+/* Puts `data` (a memory block, or for CF_ENHMETAFILE an enhanced metafile)
+ * on the open clipboard under `format`, replacing and releasing what was
+ * there: it belongs to the clipboard from now on. Returns `data`, or 0. */
+VELEXPORT HANDLE VELAPI SetClipboardData(unsigned format, HANDLE data);
+/* The clipboard's object of `format` (it stays the clipboard's), or 0; the
+ * clipboard must be open. */
+VELEXPORT HANDLE VELAPI GetClipboardData(unsigned format);
+/* Non-zero when the clipboard holds `format`; it need not be open. */
+VELEXPORT int VELAPI IsClipboardFormatAvailable(unsigned format);
 
 /* The two records of the font enumeration callback, laid out as on Windows. */
 typedef struct tagLOGFONTA {
@@ -478,6 +580,41 @@ VELEXPORT int VELAPI VelInsertFootnote(HVELDOC doc, const char* mark, const char
 VELEXPORT int VELAPI VelInsertBookmark(HVELDOC doc, const char* name, int start);
 
 /* ==== Pictures ============================================================ */
+
+/* Pictures are embedded as hexadecimal data at the current position, in the
+ * paragraph. Sizes are twips; a width or height of 0 asks for the picture's
+ * natural size at the screen resolution (96 pixels per inch on Linux).
+ *
+ * Results to know: after a picture's first header has been accepted, a
+ * reader that fails (memory, a short read, a header that contradicts its
+ * data) reports its error, writes nothing and still returns 1; check
+ * VelGetLastMessage when that matters. A failed allocation or a picture too
+ * large for the document never leaves part of a picture behind. */
+
+/* Embeds the picture file `fileName`, recognised by its content: a Windows
+ * bitmap (.bmp), a placeable Windows metafile (.wmf), an enhanced metafile
+ * (.emf) or a JPEG file with the JFIF marker. Any other file (PNG, a JPEG
+ * that starts with an Exif segment) gives 0 without a report. A file that
+ * cannot be opened reports 20 with the file name as caption; one too short
+ * reports 21 or 17; a bitmap file whose headers contradict its length
+ * reports 1 and gives 0. With `link` non-zero the file is not read: an
+ * INCLUDEPICTURE field names it (any path, existing or not) and 1 is
+ * returned. */
+VELEXPORT int VELAPI VelInsertPictFile(HVELDOC doc, const char* fileName, int width, int height, int link);
+
+/* Embeds a picture the host holds: `handle` of clipboard format `format`
+ * (CF_METAFILEPICT: a block holding a METAFILEPICT in MM_TEXT or
+ * MM_ANISOTROPIC; CF_DIB: a block holding a packed bitmap; CF_ENHMETAFILE: an
+ * enhanced metafile), or with a null handle the clipboard's object of that
+ * format. Format 0 takes the first of the three that the clipboard holds, in
+ * that order (0 with a handle, or when it holds none). The host's objects
+ * are only read, never changed or released.
+ * Returns 0 for a clipboard held elsewhere (report 55), no object of the
+ * format (56) and a failed enhanced metafile; 1 otherwise, also when a
+ * metafile picture or a bitmap could not be written (reported), for a
+ * metafile picture in another mapping mode (nothing written, no report) and
+ * for a format without a reader (nothing written). */
+VELEXPORT int VELAPI VelPastePicture(HVELDOC doc, unsigned format, HANDLE handle, int width, int height);
 
 #ifdef __cplusplus
 }

@@ -35,6 +35,33 @@ int PlatSeekFile(PlatFile file, int64_t offset);   // from the start; 1 on succe
 void PlatCloseFile(PlatFile file);
 void PlatDeleteFile(const char* path);
 
+// ---- Metafile handles ----------------------------------------------------------
+// A host's metafile (HMETAFILE) or enhanced metafile (HENHMETAFILE) is only
+// ever copied: the readers work on a private copy in memory and delete it.
+// Copies pass the fault-injection seam first, as allocations do.
+
+void* PlatCopyMetafile(void* metafile);                 // 0 on failure
+// The metafile's bytes (its standard header and records): with a null
+// buffer the count it holds, otherwise the count copied; 0 on failure.
+uint32_t PlatMetafileBits(void* metafile, uint32_t size, void* buffer);
+void PlatDeleteMetafile(void* metafile);
+void* PlatCopyEnhMetafile(void* metafile);              // 0 on failure
+// Up to `size` bytes of the header record; the count copied, 0 on failure.
+uint32_t PlatEnhMetafileHeader(void* metafile, uint32_t size, void* header);
+// As PlatMetafileBits, for the whole enhanced metafile.
+uint32_t PlatEnhMetafileBits(void* metafile, uint32_t size, void* buffer);
+void PlatDeleteEnhMetafile(void* metafile);
+
+// ---- Clipboard ----------------------------------------------------------------------
+// Opened for the calling thread with no owner window; fails while another
+// program (on Linux: another thread of this process) holds it.
+int PlatOpenClipboard();
+void PlatCloseClipboard();
+// Works without opening the clipboard.
+int PlatClipboardHasFormat(unsigned format);
+// The clipboard's object of a format, or 0; it stays the clipboard's.
+void* PlatClipboardData(unsigned format);
+
 // ---- User interface and display --------------------------------------------
 // A modal message box with an OK button; `caption` is never null here.
 void PlatMessageBox(const char* text, const char* caption);

@@ -55,7 +55,7 @@ PlatFile PlatCreateFile(const char* path)
 
 PlatFile PlatOpenFile(const char* path)
 {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     return file == INVALID_HANDLE_VALUE ? nullptr : reinterpret_cast<PlatFile>(file);
 }
@@ -103,6 +103,68 @@ void PlatCloseFile(PlatFile file)
 void PlatDeleteFile(const char* path)
 {
     DeleteFileA(path);
+}
+
+// ---- Metafile handles -------------------------------------------------------------
+// Copies are made in memory (no file name).
+
+void* PlatCopyMetafile(void* metafile)
+{
+    if (SeamFailThisAllocation()) return nullptr;
+    return CopyMetaFileA(static_cast<HMETAFILE>(metafile), nullptr);
+}
+
+uint32_t PlatMetafileBits(void* metafile, uint32_t size, void* buffer)
+{
+    return GetMetaFileBitsEx(static_cast<HMETAFILE>(metafile), size, buffer);
+}
+
+void PlatDeleteMetafile(void* metafile)
+{
+    DeleteMetaFile(static_cast<HMETAFILE>(metafile));
+}
+
+void* PlatCopyEnhMetafile(void* metafile)
+{
+    if (SeamFailThisAllocation()) return nullptr;
+    return CopyEnhMetaFileA(static_cast<HENHMETAFILE>(metafile), nullptr);
+}
+
+uint32_t PlatEnhMetafileHeader(void* metafile, uint32_t size, void* header)
+{
+    return GetEnhMetaFileHeader(static_cast<HENHMETAFILE>(metafile), size, static_cast<ENHMETAHEADER*>(header));
+}
+
+uint32_t PlatEnhMetafileBits(void* metafile, uint32_t size, void* buffer)
+{
+    return GetEnhMetaFileBits(static_cast<HENHMETAFILE>(metafile), size, static_cast<BYTE*>(buffer));
+}
+
+void PlatDeleteEnhMetafile(void* metafile)
+{
+    DeleteEnhMetaFile(static_cast<HENHMETAFILE>(metafile));
+}
+
+// ---- Clipboard ------------------------------------------------------------------------
+
+int PlatOpenClipboard()
+{
+    return OpenClipboard(nullptr) ? 1 : 0;
+}
+
+void PlatCloseClipboard()
+{
+    CloseClipboard();
+}
+
+int PlatClipboardHasFormat(unsigned format)
+{
+    return IsClipboardFormatAvailable(format) ? 1 : 0;
+}
+
+void* PlatClipboardData(unsigned format)
+{
+    return GetClipboardData(format);
 }
 
 // ---- User interface and display ---------------------------------------------------

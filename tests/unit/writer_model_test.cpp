@@ -69,6 +69,8 @@ struct Model {
                 Escaped(ch);
                 continue;
             }
+            // A raw backslash that is not itself escaped keeps the next character on its line.
+            bool escapeNext = rawBackslash && ch == '\\' && !inEscape;
             if ((ch == '\\' && !rawBackslash) || ch == '{' || ch == '}' || ch == 14 || ch == 23) {
                 Char('\\');
                 inEscape = true;
@@ -78,8 +80,9 @@ struct Model {
             else if (ch == 12) Word("page", false, 0);
             else if (ch == 22) Word("column", false, 0);
             else if (ch != 10) Char(ch == 14 ? '~' : ch == 23 ? '_' : static_cast<char>(ch));
-            inEscape = false;
+            inEscape = escapeNext;
         }
+        inEscape = false;
     }
 };
 

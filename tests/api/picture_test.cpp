@@ -1,0 +1,340 @@
+// Pictures: the groups of each kind of picture data through the public API,
+// files and handles, the linked picture, and the results and reports of
+// everything that can go wrong.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "picture_bytes.h"
+#include "rtf_cases.h"
+#include "system_expect.h"
+
+namespace {
+
+// The screen resolution of this run: the document's pictures are measured by it.
+int Dpi()
+{
+    return ExpectedDpi() ? ExpectedDpi() : 96;
+}
+
+// Twips of `pixels` at the screen resolution, rounded as the library rounds.
+int Twips(int pixels)
+{
+    return (pixels * 1440 + Dpi() / 2) / Dpi();
+}
+
+std::string N(int value)
+{
+    return std::to_string(value);
+}
+
+// The DIB group's words for a bitmap asked for at its natural size.
+std::string DibWords(int bits, int rowBytes, int width, int height)
+{
+    return "{\\pict\\dibitmap0\\wbmbitpixels" + N(bits) + "\\wbmplanes1\\wbmwidthbytes" + N(rowBytes) + "\\picw" +
+           N(width) + "\\pich" + N(height) + "\\picwgoal" + N(Twips(width)) + "\\pichgoal" + N(Twips(height)) +
+           "\\picscalex100\\picscaley100 ";
+}
+
+// What a placeable metafile's data becomes: its standard header with the
+// size raised by 10 words, the window records, then its own records.
+std::string WindowedMetafile(const std::string& metafile, int left, int top, int right, int bottom)
+{
+    uint32_t words = static_cast<unsigned char>(metafile[6]) | static_cast<unsigned char>(metafile[7]) << 8;
+    return metafile.substr(0, 6) + Le32(words + 10) + metafile.substr(10, 8) + Le32(5) + Le16(0x020B) +
+           Le16(static_cast<unsigned>(top)) + Le16(static_cast<unsigned>(left)) + Le32(5) + Le16(0x020C) +
+           Le16(static_cast<unsigned>(bottom - top)) + Le16(static_cast<unsigned>(right - left)) + metafile.substr(18);
+}
+
+// An enhanced metafile drawn on a 96 pixels-per-inch device.
+std::string Emf96(int width, int height, uint32_t nBytes = 0)
+{
+    return EnhMetafile(width, height, 960, 480, 254, 127, "", nBytes);
+}
+
+// Pastes bytes held in a new block, and releases the block.
+int PasteBlock(HVELDOC doc, unsigned format, const std::string& bytes, int width = 0, int height = 0)
+{
+    HGLOBAL block = BlockOf(bytes);
+    int result = VelPastePicture(doc, format, block, width, height);
+    GlobalFree(block);
+    return result;
+}
+
+int PasteEmf(HVELDOC doc, const std::string& bytes, int width = 0, int height = 0)
+{
+    HENHMETAFILE emf = EnhMetafileOf(bytes);
+    int result = VelPastePicture(doc, CF_ENHMETAFILE, emf, width, height);
+    DeleteEnhMetaFile(emf);
+    return result;
+}
+
+int PasteMetafilePict(HVELDOC doc, int mode, int x, int y, int width = 0, int height = 0)
+{
+    HMETAFILE metafile = MetafileOf(Metafile());
+    HGLOBAL pict = MetafilePictOf(mode, x, y, metafile);
+    int result = VelPastePicture(doc, CF_METAFILEPICT, pict, width, height);
+    GlobalFree(pict);
+    DeleteMetaFile(metafile);
+    return result;
+}
+
+int InsertFile(HVELDOC doc, const std::string& bytes, int width = 0, int height = 0)
+{
+    return VelInsertPictFile(doc, WriteTempFile("velrtf-picture.bin", bytes).c_str(), width, height, 0);
+}
+
+const std::string kDib2x2 = PackedDib(2, 2, 24);
+const std::string kCoreHeader8 = PackedDib(2, 2, 8, true);
+
+}  // namespace
+
+TEST(Pictures, Groups)
+{
+    const std::string jpeg = JfifJpeg(), meta = Metafile(), emf = Emf96(96, 48);
+    const std::string placeable = PlaceableMetafile(0, 0, 96, 96, 96), bmp = BitmapFile(kDib2x2, 40);
+    // The widened colour table of a core header: blue, green, red, 0.
+    std::string widened;
+    for (int i = 0; i < 256; ++i) widened += {static_cast<char>(i), static_cast<char>(2 * i), '\x7f', '\0'};
+    const std::string core8 = PackedDib(2, 2, 8, true);
+    ExpectBodies({
+        {"JPEG file at its own size: no size words at all",
+         [&](HVELDOC d) { EXPECT_EQ(InsertFile(d, jpeg), 1); }, "\\sectd{\\pict\\jpegblip0 " + Hex(jpeg) + "}"},
+        {"JPEG file asked for at a size; one size of 0 or less writes none",
+         [&](HVELDOC d) { InsertFile(d, jpeg, 2880, 1440), InsertFile(d, jpeg, 2880, 0), InsertFile(d, jpeg, -5, 9); },
+         "\\sectd{\\pict\\jpegblip0\\picwgoal2880\\pichgoal1440 " + Hex(jpeg) + "}{\\pict\\jpegblip0 " + Hex(jpeg) +
+             "}{\\pict\\jpegblip0 " + Hex(jpeg) + "}"},
+        {"enhanced metafile example: 96 x 48 pixels asked for at 2880 x 720",
+         [&](HVELDOC d) { EXPECT_EQ(PasteEmf(d, emf, 2880, 720), 1); },
+         "\\sectd{\\*\\shppict{\\pict\\emfblip\\picw2500\\pich1250\\picwgoal1440\\pichgoal720\\picscalex200"
+         "\\picscaley100 " + Hex(emf) + "}}"},
+        {"enhanced metafile file: a width of 0 is the natural width, the height stays",
+         [&](HVELDOC d) { EXPECT_EQ(InsertFile(d, emf, 0, 3000), 1); },
+         "\\sectd{\\*\\shppict{\\pict\\emfblip\\picw2500\\pich1250\\picwgoal1440\\pichgoal720\\picscalex100"
+         "\\picscaley416 " + Hex(emf) + "}}"},
+        {"enhanced metafile with bounds of no width: the asked width at 100 percent",
+         [](HVELDOC d) { PasteEmf(d, Emf96(0, 48), 500, 0); },
+         "\\sectd{\\*\\shppict{\\pict\\emfblip\\picw0\\pich1250\\picwgoal500\\pichgoal720\\picscalex100"
+         "\\picscaley100 " + Hex(Emf96(0, 48)) + "}}"},
+        {"enhanced metafile without a millimetre size: measured at the screen's resolution",
+         [](HVELDOC d) { PasteEmf(d, EnhMetafile(Dpi(), Dpi(), 100, 100, 0, 0)); },
+         "\\sectd{\\*\\shppict{\\pict\\emfblip\\picw2500\\pich2500\\picwgoal1440\\pichgoal1440\\picscalex100"
+         "\\picscaley100 " + Hex(EnhMetafile(Dpi(), Dpi(), 100, 100, 0, 0)) + "}}"},
+        {"placeable metafile example: 96 x 96 at its natural size, the window records in front",
+         [&](HVELDOC d) { EXPECT_EQ(InsertFile(d, placeable), 1); },
+         "\\sectd{\\pict\\wmetafile8\\picw2540\\pich2540\\picwgoal1440\\picscalex100\\pichgoal1440\\picscaley100 " +
+             Hex(WindowedMetafile(meta, 0, 0, 96, 96)) + "}"},
+        {"metafile with a width and no height: both natural; 1000 and 1007 of 1440 truncate to 69",
+         [&](HVELDOC d) { InsertFile(d, placeable, 2000, 0), InsertFile(d, placeable, 1000, 1007); },
+         "\\sectd{\\pict\\wmetafile8\\picw2540\\pich2540\\picwgoal1440\\picscalex100\\pichgoal1440\\picscaley100 " +
+             Hex(WindowedMetafile(meta, 0, 0, 96, 96)) +
+             "}{\\pict\\wmetafile8\\picw2540\\pich2540\\picwgoal1440\\picscalex69\\pichgoal1440\\picscaley69 " +
+             Hex(WindowedMetafile(meta, 0, 0, 96, 96)) + "}"},
+        {"DIB example: 2 x 2 at 24 bits, the header's bytes first",
+         [](HVELDOC d) { EXPECT_EQ(PasteBlock(d, CF_DIB, kDib2x2), 1); }, "\\sectd" + DibWords(24, 8, 2, 2) + Hex(kDib2x2) + "}"},
+        {"a bitmap's scales are rounded: 1000 and 1007 of 1440 give 69 and 70",
+         [](HVELDOC d) { PasteBlock(d, CF_DIB, PackedDib(Dpi(), Dpi(), 24), 1000, 1007); },
+         "\\sectd{\\pict\\dibitmap0\\wbmbitpixels24\\wbmplanes1\\wbmwidthbytes" + N((Dpi() * 24 + 31) / 32 * 4) +
+             "\\picw" + N(Dpi()) + "\\pich" + N(Dpi()) + "\\picwgoal1440\\pichgoal1440\\picscalex69\\picscaley70 " +
+             Hex(PackedDib(Dpi(), Dpi(), 24)) + "}"},
+        {"33 pixels at 1 bit take 8 bytes a row; 16 colours used make a 104-byte header block",
+         [](HVELDOC d) { PasteBlock(d, CF_DIB, PackedDib(33, 10, 1)), PasteBlock(d, CF_DIB, PackedDib(4, 1, 8, false, 16)); },
+         "\\sectd" + DibWords(1, 8, 33, 10) + Hex(PackedDib(33, 10, 1)) + "}" + DibWords(8, 4, 4, 1) +
+             Hex(PackedDib(4, 1, 8, false, 16)) + "}"},
+        {"32 bits with colour masks: the 52-byte header, then the bits",
+         [](HVELDOC d) { PasteBlock(d, CF_DIB, PackedDib(1, 1, 32, false, 0, 3, 4)); },
+         "\\sectd" + DibWords(32, 4, 1, 1) + Hex(PackedDib(1, 1, 32, false, 0, 3, 4)) + "}"},
+        {"bitmap file with an 8-bit core header: a 40-byte header and 1024 bytes of widened colours",
+         [&](HVELDOC d) { EXPECT_EQ(InsertFile(d, BitmapFile(core8, 12 + 768)), 1); },
+         "\\sectd" + DibWords(8, 4, 2, 2) + Hex(Le32(40) + Le32(2) + Le32(2) + Le16(1) + Le16(8) + std::string(24, '\0')) +
+             Hex(widened) + Hex(core8.substr(12 + 768)) + "}"},
+        {"pasted core bitmap: the same header block, the bits after the 3-byte colours",
+         [&](HVELDOC d) { PasteBlock(d, CF_DIB, core8); },
+         "\\sectd" + DibWords(8, 4, 2, 2) + Hex(Le32(40) + Le32(2) + Le32(2) + Le16(1) + Le16(8) + std::string(24, '\0')) +
+             Hex(widened) + Hex(core8.substr(12 + 768)) + "}"},
+        {"bitmap file: the header block up to the bits, then the bits",
+         [&](HVELDOC d) { InsertFile(d, bmp); }, "\\sectd" + DibWords(24, 8, 2, 2) + Hex(kDib2x2) + "}"},
+        {"top-down bitmap without a size: no bits",
+         [](HVELDOC d) { PasteBlock(d, CF_DIB, PackedDib(2, -2, 24)); },
+         "\\sectd{\\pict\\dibitmap0\\wbmbitpixels24\\wbmplanes1\\wbmwidthbytes8\\picw2\\pich-2\\picwgoal" +
+             N(Twips(2)) + "\\pichgoal" + N(-Twips(2)) + "\\picscalex100\\picscaley100 " +
+             Hex(PackedDib(2, -2, 24).substr(0, 40)) + "}"},
+        {"metafile picture in pixels, and in hundredths of a millimetre with no width: three inches",
+         [](HVELDOC d) { PasteMetafilePict(d, MM_TEXT, Dpi(), Dpi() / 2), PasteMetafilePict(d, MM_ANISOTROPIC, 0, 2540); },
+         "\\sectd{\\pict\\wmetafile8\\picw2540\\pich1270\\picwgoal1440\\picscalex100\\pichgoal720\\picscaley100 " +
+             Hex(Metafile()) + "}{\\pict\\wmetafile8\\picw7620\\pich" + N(Twips(2540 * Dpi() / 2500) * 2540 / 1440) +
+             "\\picwgoal4320\\picscalex100\\pichgoal" + N(Twips(2540 * Dpi() / 2500)) + "\\picscaley100 " +
+             Hex(Metafile()) + "}"},
+        {"linked picture examples, and a path without backslashes",
+         [](HVELDOC d) {
+             EXPECT_EQ(VelInsertPictFile(d, "C:\\pics\\logo.jpg", 2880, 1440, 1), 1);
+             VelInsertPictFile(d, "C:\\pics\\logo.jpg", 0, 0, 1), VelInsertPictFile(d, "logo.jpg", 2880, 0, 1);
+         },
+         "\\sectd{\\zqlinkpictw2880\\zqlinkpicth1440{\\field{\\fldinst INCLUDEPICTURE \"C:\\\\\\\\pics\\\\\\\\logo.jpg\" "
+         "\\\\d}{\\fldrslt}}}{\\field{\\fldinst INCLUDEPICTURE \"C:\\\\\\\\pics\\\\\\\\logo.jpg\" \\\\d}{\\fldrslt}}"
+         "{\\field{\\fldinst INCLUDEPICTURE \"logo.jpg\" \\\\d}{\\fldrslt}}"},
+        {"a linked path's braces are escaped and its high bytes written as hex",
+         [](HVELDOC d) { VelInsertPictFile(d, "a{b}\xE9.png", 0, 0, 1); },
+         "\\sectd{\\field{\\fldinst INCLUDEPICTURE \"a\\{b\\}\\'e9.png\" \\\\d}{\\fldrslt}}"},
+        {"a picture leaves its paragraph open: a row after it ends the paragraph first",
+         [&](HVELDOC d) { InsertFile(d, jpeg), VelBeginTableRow(d, 0, 0, 0, 0, 108); },
+         "\\sectd{\\pict\\jpegblip0 " + Hex(jpeg) + "}\\par{\\trowd\\trgaph108\\trleft0}"},
+    });
+}
+
+TEST(Pictures, HexLinesAndLongPaths)
+{
+    // 200 bytes of JPEG data: the group begins a line, which the data fills
+    // up to more than 100 characters; every later full line holds 51 bytes.
+    TestDoc doc;
+    VelInsertText(doc, std::string(60, 'x').c_str());
+    ASSERT_EQ(InsertFile(doc, JfifJpeg(200 - 13)), 1);
+    std::string rtf = SavedRtf(doc);
+    std::vector<size_t> lengths;
+    for (size_t at = rtf.find("\\sectd"), end; (end = rtf.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        lengths.push_back(end - at);
+    }
+    // The text's line; 16 characters of words, a space and 42 bytes; 3 x 51
+    // bytes; the last 5 bytes and the brace.
+    EXPECT_EQ(lengths, (std::vector<size_t>{67, 101, 102, 102, 102, 11}));
+    // A long linked path: however the lines fall, none ends right after a
+    // backslash that begins an escape, and the instruction is the whole path.
+    std::string path = "C:";
+    for (int i = 0; i < 60; ++i) path += "\\dir" + N(i);
+    TestDoc linked;
+    VelInsertText(linked, std::string(70, 'y').c_str());
+    ASSERT_EQ(VelInsertPictFile(linked, path.c_str(), 0, 0, 1), 1);
+    std::string body = SavedRtf(linked), joined;
+    for (size_t at = 0; (at = body.find("\r\n", at)) != std::string::npos; at += 2) {
+        size_t run = 0;
+        while (run < at && body[at - 1 - run] == '\\') ++run;
+        EXPECT_EQ(run % 2, 0u) << "a line ends after an escaping backslash: " << body.substr(at - 20, 22);
+    }
+    for (char c : body) {
+        if (c != '\r' && c != '\n') joined += c;
+    }
+    std::string quadrupled;
+    for (char c : path) quadrupled += c == '\\' ? std::string("\\\\\\\\") : std::string(1, c);
+    EXPECT_NE(joined.find("INCLUDEPICTURE \"" + quadrupled + "\" \\\\d}"), std::string::npos);
+}
+
+TEST(Pictures, ResultsAndReports)
+{
+    const std::string missing = TempPath("velrtf-no-such-picture.jpg");
+    const std::string png = "\x89PNG\r\n\x1a\n" + std::string(200, 'p');
+    const std::string exif = std::string("\xFF\xD8\xFF\xE1", 4) + Le16(0x2000) + "Exif" + std::string(200, 'e');
+    const std::string shortMetafile = PlaceableMetafile(0, 0, 9, 9, 96).substr(0, 30);
+    struct Case {
+        const char* what;
+        Call call;
+        int result;
+        int number;
+        std::string caption;
+        bool writes;
+    };
+    const Case cases[] = {
+        {"a missing file", [&](HVELDOC d) { return VelInsertPictFile(d, missing.c_str(), 0, 0, 0); }, 0, 20, missing, false},
+        {"a missing file, linked", [&](HVELDOC d) { return VelInsertPictFile(d, missing.c_str(), 0, 0, 1); }, 1, 0, "", true},
+        {"PNG: not a kind read here", [&](HVELDOC d) { return InsertFile(d, png); }, 0, 0, "", false},
+        {"a JPEG that begins with Exif", [&](HVELDOC d) { return InsertFile(d, exif); }, 0, 0, "", false},
+        {"a 12-byte file beginning with BM", [](HVELDOC d) { return InsertFile(d, "BM" + std::string(10, 'b')); }, 0, 21, "", false},
+        {"11 bytes with the JFIF marker are a JPEG file",
+         [](HVELDOC d) { return InsertFile(d, JfifJpeg().substr(0, 11)); }, 1, 0, "", true},
+        {"20 bytes of nothing known", [](HVELDOC d) { return InsertFile(d, std::string(20, 'z')); }, 0, 17, "", false},
+        {"60 bytes of nothing known", [](HVELDOC d) { return InsertFile(d, std::string(60, 'z')); }, 0, 17, "", false},
+        {"200 bytes of nothing known", [](HVELDOC d) { return InsertFile(d, std::string(200, 'z')); }, 0, 0, "", false},
+        {"a placeable metafile under 40 bytes", [&](HVELDOC d) { return InsertFile(d, shortMetafile); }, 1, 17, "", false},
+        {"bits said to begin past the end of the bitmap file",
+         [](HVELDOC d) { return InsertFile(d, BitmapFile(kDib2x2, 400)); }, 0, 1, "", false},
+        {"bits said to begin inside the file header",
+         [](HVELDOC d) { return InsertFile(d, BitmapFile(kDib2x2, -4)); }, 0, 1, "", false},
+        {"a core header cut short of its colours",
+         [](HVELDOC d) { return InsertFile(d, BitmapFile(kCoreHeader8, 12 + 30)); }, 0, 1, "", false},
+        {"an info header cut short", [](HVELDOC d) { return InsertFile(d, BitmapFile(kDib2x2, 20)); }, 0, 1, "", false},
+        {"format 0 with a handle", [](HVELDOC d) { return VelPastePicture(d, 0, d, 0, 0); }, 0, 0, "", false},
+        {"a format without a reader", [](HVELDOC d) { return PasteBlock(d, 2, kDib2x2); }, 1, 0, "", false},
+        {"a packed bitmap shorter than its header promises",
+         [](HVELDOC d) { return PasteBlock(d, CF_DIB, kDib2x2.substr(0, 50)); }, 1, 1, "", false},
+        {"a packed bitmap too short for its header",
+         [](HVELDOC d) { return PasteBlock(d, CF_DIB, kDib2x2.substr(0, 30)); }, 1, 1, "", false},
+        {"a core bitmap shorter than its colours",
+         [](HVELDOC d) { return PasteBlock(d, CF_DIB, kCoreHeader8.substr(0, 200)); }, 1, 1, "", false},
+        {"a block that is no block", [](HVELDOC d) { return VelPastePicture(d, CF_DIB, d, 0, 0); }, 1, 12, "Clipboard", false},
+        {"a metafile picture in another mapping mode",
+         [](HVELDOC d) { return PasteMetafilePict(d, MM_ISOTROPIC, 100, 100); }, 1, 0, "", false},
+        {"a metafile picture whose metafile is no metafile",
+         [](HVELDOC d) {
+             HGLOBAL pict = MetafilePictOf(MM_TEXT, 10, 10, nullptr);
+             int result = VelPastePicture(d, CF_METAFILEPICT, pict, 0, 0);
+             GlobalFree(pict);
+             return result;
+         },
+         1, 15, "", false},
+        {"an enhanced metafile that is none", [](HVELDOC d) { return VelPastePicture(d, CF_ENHMETAFILE, d, 0, 0); },
+         0, 15, "VelPasteEmf", false},
+        {"an enhanced metafile that promises more bytes than it has",
+         [](HVELDOC d) { return PasteEmf(d, Emf96(10, 10, 500)); }, 0, 13, "VelPasteEmf", false},
+    };
+    for (const Case& c : cases) {
+        TestDoc doc;
+        VelSetFlags(doc, 1, DOCFLAG_QUIET);
+        VelInsertText(doc, "x");
+        std::string before = SavedRtf(doc);
+        VelResetLastMessage();
+        EXPECT_EQ(c.call(doc), c.result) << c.what;
+        char caption[1000] = "";
+        EXPECT_EQ(VelGetLastMessage(nullptr, caption), c.number) << c.what << ": " << LastMessage();
+        EXPECT_EQ(caption, c.caption) << c.what;
+        EXPECT_EQ(SavedRtf(doc) != before, c.writes) << c.what;
+    }
+}
+
+TEST(Pictures, Clipboard)
+{
+    TestDoc doc;
+    VelSetFlags(doc, 1, DOCFLAG_QUIET);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    VelResetLastMessage();
+    // Nothing there: format 0 gives 0 without a word, a format gives 56.
+    EXPECT_EQ(VelPastePicture(doc, 0, nullptr, 0, 0), 0);
+    EXPECT_EQ(VelGetLastMessage(nullptr, nullptr), 0);
+    EXPECT_EQ(VelPastePicture(doc, CF_DIB, nullptr, 0, 0), 0);
+    EXPECT_EQ(LastMessage(), "56 : Error retrieving the clipboard data");
+    EXPECT_EQ(VelPastePicture(doc, 2, nullptr, 0, 0), 1);  // opened and closed, nothing written
+    // A bitmap and a metafile picture: format 0 takes the metafile picture.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    ASSERT_TRUE(SetClipboardData(CF_DIB, BlockOf(kDib2x2)));
+    ASSERT_TRUE(SetClipboardData(CF_METAFILEPICT, MetafilePictOf(MM_TEXT, Dpi(), Dpi(), MetafileOf(Metafile()))));
+    ASSERT_TRUE(CloseClipboard());
+    EXPECT_EQ(VelPastePicture(doc, 0, nullptr, 0, 0), 1);
+    EXPECT_EQ(VelPastePicture(doc, CF_DIB, nullptr, 0, 0), 1);
+    EXPECT_EQ(BodyOf(doc), "\\sectd{\\pict\\wmetafile8\\picw2540\\pich2540\\picwgoal1440\\picscalex100\\pichgoal1440"
+                           "\\picscaley100 " + Hex(Metafile()) + "}" + DibWords(24, 8, 2, 2) + Hex(kDib2x2) + "}");
+    // Held open by another thread: 55, and the document as it was.
+    std::string before = SavedRtf(doc);
+    std::thread holder([&] {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        VelResetLastMessage();
+        std::thread other([&] { EXPECT_EQ(VelPastePicture(doc, CF_DIB, nullptr, 0, 0), 0); });
+        other.join();
+        EXPECT_EQ(LastMessage(), "55 : Clipboard in use by another application");
+        CloseClipboard();
+    });
+    holder.join();
+    EXPECT_EQ(SavedRtf(doc), before);
+    // An enhanced metafile on the clipboard.
+    TestDoc emf;
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    ASSERT_TRUE(SetClipboardData(CF_ENHMETAFILE, EnhMetafileOf(Emf96(96, 48))));
+    CloseClipboard();
+    EXPECT_EQ(VelPastePicture(emf, CF_ENHMETAFILE, nullptr, 0, 0), 1);
+    EXPECT_EQ(BodyOf(emf), "\\sectd{\\*\\shppict{\\pict\\emfblip\\picw2500\\pich1250\\picwgoal1440\\pichgoal720"
+                           "\\picscalex100\\picscaley100 " + Hex(Emf96(96, 48)) + "}}");
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+}

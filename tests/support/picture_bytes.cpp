@@ -1,0 +1,127 @@
+#include "picture_bytes.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "rtf_test.h"
+
+std::string Le16(unsigned value)
+{
+    return {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
+}
+
+std::string Le32(uint32_t value)
+{
+    return Le16(value & 0xFFFF) + Le16(value >> 16);
+}
+
+std::string PackedDib(int width, int height, int bitCount, bool core, uint32_t colorsUsed, uint32_t compression,
+                      uint32_t sizeImage)
+{
+    int colors = colorsUsed ? static_cast<int>(colorsUsed) : bitCount <= 8 ? 1 << bitCount : 0;
+    std::string dib;
+    if (core) {
+        dib = Le32(12) + Le16(width) + Le16(height) + Le16(1) + Le16(bitCount);
+        for (int i = 0; i < colors; ++i) dib += std::string{static_cast<char>(i), static_cast<char>(2 * i), '\x7f'};
+    } else {
+        dib = Le32(40) + Le32(width) + Le32(height) + Le16(1) + Le16(bitCount) + Le32(compression) + Le32(sizeImage) +
+              Le32(2835) + Le32(2835) + Le32(colorsUsed) + Le32(0);
+        if (compression == 3) dib += Le32(0xF800) + Le32(0x07E0) + Le32(0x001F);
+        for (int i = 0; i < colors; ++i) dib += Le32(0x7F0000u | static_cast<uint32_t>(i * 0x201));
+    }
+    int rowBytes = (width * bitCount + 31) / 32 * 4;
+    for (int i = 0; i < rowBytes * (height < 0 ? -height : height); ++i) dib += static_cast<char>(i * 7 + 1);
+    return dib;
+}
+
+std::string BitmapFile(const std::string& packedDib, int headerBlockLength)
+{
+    uint32_t offBits = 14 + static_cast<uint32_t>(headerBlockLength);
+    return "BM" + Le32(static_cast<uint32_t>(14 + packedDib.size())) + Le32(0) + Le32(offBits) + packedDib;
+}
+
+std::string Metafile(const std::string& records)
+{
+    std::string end = Le32(3) + Le16(0);
+    uint32_t words = static_cast<uint32_t>(18 + records.size() + end.size()) / 2;
+    return Le16(1) + Le16(9) + Le16(0x300) + Le32(words) + Le16(0) + Le32(3) + Le16(0) + records + end;
+}
+
+std::string PlaceableMetafile(int left, int top, int right, int bottom, unsigned inch, const std::string& records)
+{
+    std::string head = Le32(0x9AC6CDD7) + Le16(0) + Le16(static_cast<unsigned>(left)) +
+                       Le16(static_cast<unsigned>(top)) + Le16(static_cast<unsigned>(right)) +
+                       Le16(static_cast<unsigned>(bottom)) + Le16(inch) + Le32(0);
+    unsigned checksum = 0;
+    for (size_t i = 0; i < head.size(); i += 2) {
+        checksum ^= static_cast<unsigned char>(head[i]) | (static_cast<unsigned char>(head[i + 1]) << 8);
+    }
+    return head + Le16(checksum) + Metafile(records);
+}
+
+std::string EnhMetafile(int boundsRight, int boundsBottom, int deviceWidth, int deviceHeight, int millimetresWidth,
+                        int millimetresHeight, const std::string& records, uint32_t nBytes)
+{
+    std::string end = Le32(14) + Le32(20) + Le32(0) + Le32(16) + Le32(20);
+    uint32_t total = static_cast<uint32_t>(108 + records.size() + end.size());
+    auto i32 = [](int v) { return Le32(static_cast<uint32_t>(v)); };
+    std::string header = Le32(1) + Le32(108) + i32(0) + i32(0) + i32(boundsRight) + i32(boundsBottom) +
+                         i32(0) + i32(0) + i32(boundsRight * 26) + i32(boundsBottom * 26) + Le32(0x464D4520) +
+                         Le32(0x10000) + Le32(nBytes ? nBytes : total) + Le32(2) + Le16(1) + Le16(0) + Le32(0) +
+                         Le32(0) + Le32(0) + i32(deviceWidth) + i32(deviceHeight) + i32(millimetresWidth) +
+                         i32(millimetresHeight) + Le32(0) + Le32(0) + Le32(0) + i32(millimetresWidth * 1000) +
+                         i32(millimetresHeight * 1000);
+    return header + records + end;
+}
+
+std::string JfifJpeg(size_t size)
+{
+    std::string jpeg = std::string("\xFF\xD8\xFF\xE0", 4) + Le16(0x1000) + "JFIF" + std::string(1, '\0');
+    for (size_t i = 0; i < size; ++i) jpeg += static_cast<char>(i * 13 + 5);
+    return jpeg + "\xFF\xD9";
+}
+
+std::string Hex(const std::string& bytes)
+{
+    static const char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char b : bytes) hex += {kDigits[b >> 4], kDigits[b & 15]};
+    return hex;
+}
+
+std::string WriteTempFile(const std::string& name, const std::string& bytes)
+{
+    std::string path = TempPath(name);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+    return path;
+}
+
+HGLOBAL BlockOf(const std::string& bytes)
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    if (void* data = GlobalLock(block)) {
+        std::memcpy(data, bytes.data(), bytes.size());
+        GlobalUnlock(block);
+    }
+    return block;
+}
+
+HMETAFILE MetafileOf(const std::string& bytes)
+{
+    return SetMetaFileBitsEx(static_cast<unsigned>(bytes.size()), reinterpret_cast<const unsigned char*>(bytes.data()));
+}
+
+HENHMETAFILE EnhMetafileOf(const std::string& bytes)
+{
+    return SetEnhMetaFileBits(static_cast<unsigned>(bytes.size()), reinterpret_cast<const unsigned char*>(bytes.data()));
+}
+
+HGLOBAL MetafilePictOf(int mapMode, int xExt, int yExt, HMETAFILE metafile)
+{
+    METAFILEPICT pict{mapMode, xExt, yExt, metafile};
+    return BlockOf(std::string(reinterpret_cast<const char*>(&pict), sizeof pict));
+}
