@@ -247,6 +247,10 @@ int PlatWriteFile(PlatFile file, const void* data, uint32_t length)
 
 int PlatReadFile(PlatFile file, void* data, uint32_t length, uint32_t* got)
 {
+    if (SeamFailThisRead()) {
+        *got = 0;
+        return 0;
+    }
     auto* bytes = static_cast<unsigned char*>(data);
     int fd = ToDescriptor(file);
     uint32_t total = 0;

@@ -69,6 +69,10 @@ int PlatWriteFile(PlatFile file, const void* data, uint32_t length)
 
 int PlatReadFile(PlatFile file, void* data, uint32_t length, uint32_t* got)
 {
+    if (SeamFailThisRead()) {
+        *got = 0;
+        return 0;
+    }
     DWORD read = 0;
     BOOL ok = ReadFile(reinterpret_cast<HANDLE>(file), data, length, &read, nullptr);
     *got = read;

@@ -10,6 +10,9 @@ std::atomic<int64_t> allocationCount{0};
 std::atomic<int64_t> failOnlyAt{0};   // absolute count that fails, 0 = none
 std::atomic<int64_t> failFrom{0};     // absolute count from which all fail, 0 = none
 
+std::atomic<int64_t> readCount{0};
+std::atomic<int64_t> failReadAt{0};  // absolute count that fails, 0 = none
+
 std::atomic<VelTestMessageHook> messageHook{nullptr};
 std::atomic<void*> messageHookUser{nullptr};
 
@@ -33,6 +36,11 @@ void VelTestFailAllocationsFrom(int nth)
 int64_t VelTestAllocationCount()
 {
     return allocationCount.load();
+}
+
+void VelTestFailFileRead(int nth)
+{
+    failReadAt.store(nth > 0 ? readCount.load() + nth : 0);
 }
 
 void VelTestSetMessageHook(VelTestMessageHook hook, void* user)
@@ -59,6 +67,12 @@ bool SeamFailThisAllocation()
     if (only != 0 && n == only) return true;
     int64_t from = failFrom.load();
     return from != 0 && n >= from;
+}
+
+bool SeamFailThisRead()
+{
+    int64_t n = readCount.fetch_add(1) + 1;
+    return n == failReadAt.load();
 }
 
 bool SeamTakeMessageBox(const char* text, const char* caption)

@@ -15,6 +15,9 @@ void VelTestFailAllocationsFrom(int nth);
 // Allocations and resizes asked for since the library was loaded.
 int64_t VelTestAllocationCount();
 
+// Makes the nth read of a file from now stop short (1: the next one); 0 stops.
+void VelTestFailFileRead(int nth);
+
 // Receives each message box instead of showing it; null shows them again.
 using VelTestMessageHook = void (*)(const char* text, const char* caption, void* user);
 void VelTestSetMessageHook(VelTestMessageHook hook, void* user);
@@ -36,6 +39,8 @@ void VelTestSetMultiByte(int flag);
 
 // Counts one allocation or resize and tells whether it must fail.
 bool SeamFailThisAllocation();
+// Counts one file read and tells whether it must stop short.
+bool SeamFailThisRead();
 // True when a hook took the message box.
 bool SeamTakeMessageBox(const char* text, const char* caption);
 // True when a test set the resolution.

@@ -254,12 +254,11 @@ TEST(Pictures, ResultsAndReports)
         {"format 0 with a handle", [](HVELDOC d) { return VelPastePicture(d, 0, d, 0, 0); }, 0, 0, "", false},
         {"a format without a reader", [](HVELDOC d) { return PasteBlock(d, 2, kDib2x2); }, 1, 0, "", false},
         {"a packed bitmap shorter than its header promises",
-         [](HVELDOC d) { return PasteBlock(d, CF_DIB, kDib2x2.substr(0, 50)); }, 1, 1, "", false},
+         [](HVELDOC d) { return PasteBlock(d, CF_DIB, kDib2x2.substr(0, 44)); }, 1, 1, "", false},
         {"a packed bitmap too short for its header",
          [](HVELDOC d) { return PasteBlock(d, CF_DIB, kDib2x2.substr(0, 30)); }, 1, 1, "", false},
         {"a core bitmap shorter than its colours",
          [](HVELDOC d) { return PasteBlock(d, CF_DIB, kCoreHeader8.substr(0, 200)); }, 1, 1, "", false},
-        {"a block that is no block", [](HVELDOC d) { return VelPastePicture(d, CF_DIB, d, 0, 0); }, 1, 12, "Clipboard", false},
         {"a metafile picture in another mapping mode",
          [](HVELDOC d) { return PasteMetafilePict(d, MM_ISOTROPIC, 100, 100); }, 1, 0, "", false},
         {"a metafile picture whose metafile is no metafile",
@@ -270,10 +269,27 @@ TEST(Pictures, ResultsAndReports)
              return result;
          },
          1, 15, "", false},
-        {"an enhanced metafile that is none", [](HVELDOC d) { return VelPastePicture(d, CF_ENHMETAFILE, d, 0, 0); },
-         0, 15, "VelPasteEmf", false},
+#ifndef _WIN32
+        // Metafiles that promise more than they hold, and handles that are
+        // none: Windows never hands such objects over.
         {"an enhanced metafile that promises more bytes than it has",
          [](HVELDOC d) { return PasteEmf(d, Emf96(10, 10, 500)); }, 0, 13, "VelPasteEmf", false},
+        {"a metafile that promises more words than it has",
+         [](HVELDOC d) {
+             std::string bytes = Metafile();
+             bytes[6] = 99;
+             HMETAFILE metafile = MetafileOf(bytes);
+             HGLOBAL pict = MetafilePictOf(MM_TEXT, 10, 10, metafile);
+             int result = VelPastePicture(d, CF_METAFILEPICT, pict, 0, 0);
+             GlobalFree(pict);
+             DeleteMetaFile(metafile);
+             return result;
+         },
+         1, 13, "", false},
+        {"a block that is no block", [](HVELDOC d) { return VelPastePicture(d, CF_DIB, d, 0, 0); }, 1, 12, "Clipboard", false},
+        {"an enhanced metafile that is none", [](HVELDOC d) { return VelPastePicture(d, CF_ENHMETAFILE, d, 0, 0); },
+         0, 15, "VelPasteEmf", false},
+#endif
     };
     for (const Case& c : cases) {
         TestDoc doc;
@@ -334,6 +350,25 @@ TEST(Pictures, Clipboard)
     EXPECT_EQ(VelPastePicture(emf, CF_ENHMETAFILE, nullptr, 0, 0), 1);
     EXPECT_EQ(BodyOf(emf), "\\sectd{\\*\\shppict{\\pict\\emfblip\\picw2500\\pich1250\\picwgoal1440\\pichgoal720"
                            "\\picscalex100\\picscaley100 " + Hex(Emf96(96, 48)) + "}}");
+#ifdef _WIN32
+    // Windows offers a metafile picture made from the enhanced metafile, and
+    // format 0 takes it first; Wine makes it in mapping mode 7, which is not
+    // embedded (nothing written, result 1).
+    ASSERT_TRUE(IsClipboardFormatAvailable(CF_METAFILEPICT));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    auto* made = static_cast<METAFILEPICT*>(GlobalLock(GetClipboardData(CF_METAFILEPICT)));
+    ASSERT_TRUE(made);
+    int mode = made->mm;
+    GlobalUnlock(GetClipboardData(CF_METAFILEPICT));
+    CloseClipboard();
+    TestDoc synthesized;
+    EXPECT_EQ(VelPastePicture(synthesized, 0, nullptr, 0, 0), 1);
+    if (mode == MM_TEXT || mode == MM_ANISOTROPIC) {
+        EXPECT_NE(BodyOf(synthesized).find("{\\pict\\wmetafile8"), std::string::npos);
+    } else {
+        EXPECT_EQ(BodyOf(synthesized), "\\sectd") << "mapping mode " << mode;
+    }
+#endif
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
