@@ -329,15 +329,24 @@ TEST(Pictures, Clipboard)
     EXPECT_EQ(VelPastePicture(doc, CF_DIB, nullptr, 0, 0), 1);
     EXPECT_EQ(BodyOf(doc), "\\sectd{\\pict\\wmetafile8\\picw2540\\pich2540\\picwgoal1440\\picscalex100\\pichgoal1440"
                            "\\picscaley100 " + Hex(Metafile()) + "}" + DibWords(24, 8, 2, 2) + Hex(kDib2x2) + "}");
-    // Held open by another thread: 55, and the document as it was.
+    // Held open by another thread (on Windows with a window of its own, as
+    // another program holds it): 55, and the document as it was.
     std::string before = SavedRtf(doc);
     std::thread holder([&] {
-        ASSERT_TRUE(OpenClipboard(nullptr));
+#ifdef _WIN32
+        HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+#else
+        HWND window = nullptr;
+#endif
+        ASSERT_TRUE(OpenClipboard(window));
         VelResetLastMessage();
         std::thread other([&] { EXPECT_EQ(VelPastePicture(doc, CF_DIB, nullptr, 0, 0), 0); });
         other.join();
         EXPECT_EQ(LastMessage(), "55 : Clipboard in use by another application");
         CloseClipboard();
+#ifdef _WIN32
+        DestroyWindow(window);
+#endif
     });
     holder.join();
     EXPECT_EQ(SavedRtf(doc), before);
