@@ -3,7 +3,8 @@
  * and velrtf.h, builds a short letter, takes the RTF as a movable memory
  * handle, copies it out under GlobalLock and frees the handle with
  * GlobalFree, as Windows programs do with the handles a DLL gives them. It
- * also hands the library a block of its own. Every result is checked; the
+ * also hands the library a block of its own, and pictures as a metafile
+ * picture and an enhanced metafile. Every result is checked; the
  * exit status is 0 only when all of them are as expected.
  *
  * The same source builds on Linux, where include/posix/windows.h stands in
@@ -105,6 +106,71 @@ static void ExchangeHandles(void)
     }
 }
 
+/* Pictures handed over as Windows programs hold them: a metafile made from
+ * its bytes inside a METAFILEPICT block, and an enhanced metafile handle.
+ * The library only reads them; they stay the host's to release. */
+static void PastePictures(void)
+{
+    /* A metafile: its 18-byte header (9 words, 12 words long), one record
+     * (SetBkMode, 4 words), the end record (3 words). */
+    static const BYTE kMetafile[] = {1, 0, 9, 0, 0, 3, 16, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0,
+                                     4, 0, 0, 0, 0x02, 0x01, 1, 0, 3, 0, 0, 0, 0, 0};
+    /* An enhanced metafile: its header record (108 bytes), the end record. */
+    BYTE emf[128];
+    ENHMETAHEADER header;
+    HVELDOC doc = VelNewDoc();
+    HMETAFILE metafile = SetMetaFileBitsEx(sizeof kMetafile, kMetafile);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(METAFILEPICT));
+    HENHMETAFILE enhanced;
+    METAFILEPICT* pict;
+    int length = 0;
+    HGLOBAL rtf;
+    LPCSTR text;
+    memset(&header, 0, sizeof header);
+    header.iType = 1; /* EMR_HEADER */
+    header.nSize = sizeof header;
+    header.rclBounds.right = header.rclBounds.bottom = 95;
+    header.rclFrame.right = header.rclFrame.bottom = 2540;
+    header.dSignature = 0x464D4520; /* " EMF" */
+    header.nVersion = 0x10000;
+    header.nBytes = sizeof emf;
+    header.nRecords = 2;
+    header.nHandles = 1;
+    header.szlDevice.cx = 960;
+    header.szlDevice.cy = 960;
+    header.szlMillimeters.cx = 254;
+    header.szlMillimeters.cy = 254;
+    memcpy(emf, &header, sizeof header);
+    memset(emf + sizeof header, 0, sizeof emf - sizeof header);
+    emf[108] = 14;  /* EMR_EOF: type, size 20, no palette, its offset 16, size again */
+    emf[112] = 20;
+    emf[120] = 16;
+    emf[124] = 20;
+    enhanced = SetEnhMetaFileBits(sizeof emf, emf);
+    Check(doc && metafile && block && enhanced, "the picture objects could not be made");
+    if (doc && metafile && block && enhanced) {
+        VelSetFlags(doc, 1, DOCFLAG_QUIET);
+        pict = (METAFILEPICT*)GlobalLock(block);
+        pict->mm = MM_ANISOTROPIC;
+        pict->xExt = 2540; /* one inch, in hundredths of a millimetre */
+        pict->yExt = 2540;
+        pict->hMF = metafile;
+        GlobalUnlock(block);
+        Check(VelPastePicture(doc, CF_METAFILEPICT, block, 0, 0) == 1, "VelPastePicture (metafile) failed");
+        Check(VelPastePicture(doc, CF_ENHMETAFILE, enhanced, 1440, 1440) == 1, "VelPastePicture (EMF) failed");
+        rtf = VelGetData(doc, &length);
+        text = rtf ? (LPCSTR)GlobalLock(rtf) : NULL;
+        Check(text && strstr(text, "{\\pict\\wmetafile8") && strstr(text, "\\emfblip"),
+              "the pictures are missing from the RTF");
+        if (text) GlobalUnlock(rtf);
+        if (rtf) GlobalFree(rtf);
+    }
+    if (doc) VelEndDoc(doc);
+    if (block) GlobalFree(block);
+    if (metafile) DeleteMetaFile(metafile);
+    if (enhanced) DeleteEnhMetaFile(enhanced);
+}
+
 /* The same letter as a file: the RTF without its NUL. */
 static void SaveTheFile(HVELDOC doc, LPCSTR path)
 {
@@ -136,6 +202,7 @@ int main(int argc, char** argv)
     WriteLetter(doc);
     TakeTheRtf(doc);
     ExchangeHandles();
+    PastePictures();
     if (argc > 1) SaveTheFile(doc, argv[1]);
 
     if (VelGetLastMessage(message, caption) != 0) {
