@@ -27,10 +27,12 @@ constexpr int kMetaHeaderSize = 18;
 constexpr uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr uint32_t kEmfSignature = 0x464D4520;  // " EMF"
 
-// An open picture file, closed when the guard goes.
+// An open picture file and its length (-1 when it could not be opened or
+// measured), closed when the guard goes.
 struct PictureFile {
     PlatFile file;
-    explicit PictureFile(const char* path) : file(PlatOpenFile(path)) {}
+    int64_t length;
+    explicit PictureFile(const char* path) : file(PlatOpenFile(path)), length(file ? PlatFileSize(file) : -1) {}
     PictureFile(const PictureFile&) = delete;
     PictureFile& operator=(const PictureFile&) = delete;
     ~PictureFile() { PlatCloseFile(file); }
@@ -100,7 +102,7 @@ bool ReadWholeFile(VelDocRecord* doc, const char* fileName, OurBlock& block, int
 {
     *count = 0;
     PictureFile picture(fileName);
-    int64_t length = picture.file ? PlatFileSize(picture.file) : -1;
+    int64_t length = picture.length;
     if (length < 0) return ReportError(doc, ERR_READ_PICTURE, nullptr);
     if (!PictureFits(doc, length) || !block.Allocate(length)) return false;
     if (!ReadExact(picture.file, length, block.data)) return ReportError(doc, ERR_READ_PICTURE, nullptr);
@@ -112,7 +114,7 @@ bool ReadWholeFile(VelDocRecord* doc, const char* fileName, OurBlock& block, int
 int InsertBmpFile(VelDocRecord* doc, const char* fileName, int width, int height)
 {
     PictureFile picture(fileName);
-    int64_t length = picture.file ? PlatFileSize(picture.file) : -1;
+    int64_t length = picture.length;
     if (length < 0) return 0;
     unsigned char fileHeader[kFileHeaderSize];
     if (!ReadExact(picture.file, kFileHeaderSize, fileHeader)) return ReportError(doc, ERR_READ_PICTURE, nullptr);
@@ -155,7 +157,7 @@ int InsertBmpFile(VelDocRecord* doc, const char* fileName, int width, int height
 int InsertWmfFile(VelDocRecord* doc, const char* fileName, int width, int height)
 {
     PictureFile picture(fileName);
-    int64_t length = picture.file ? PlatFileSize(picture.file) : -1;
+    int64_t length = picture.length;
     if (length < 0) return 0;
     unsigned char placeable[kPlaceableHeaderSize];
     if (!ReadExact(picture.file, kPlaceableHeaderSize, placeable)) return ReportError(doc, ERR_READ_METAFILE, nullptr);
@@ -198,7 +200,7 @@ int InsertWmfFile(VelDocRecord* doc, const char* fileName, int width, int height
 int InsertEmfFile(VelDocRecord* doc, const char* fileName, int width, int height)
 {
     PictureFile picture(fileName);
-    int64_t length = picture.file ? PlatFileSize(picture.file) : -1;
+    int64_t length = picture.length;
     if (length < 0) return 0;
     unsigned char header[kEmfHeaderSize];
     if (!ReadExact(picture.file, kEmfHeaderSize, header)) return 0;
