@@ -1,12 +1,16 @@
 // The example host: writes a document that shows what velrtf can do, and
 // saves it as out/velrtf-demo.rtf (or at the path given as the argument).
+// Its pictures are read from the folder pictures/ beside that path.
 #include <cstdio>
+#include <string>
 
 #include "demo.h"
 
 int main(int argc, char** argv)
 {
     const char* path = argc > 1 ? argv[1] : "velrtf-demo.rtf";
+    std::string folder = path;
+    folder = folder.substr(0, folder.find_last_of("/\\") + 1) + "pictures";  // npos + 1 is 0: no folder
     HVELDOC doc = VelNewDoc();
     if (!doc) {
         std::fprintf(stderr, "velrtf-demo: could not create a document\n");
@@ -24,6 +28,7 @@ int main(int argc, char** argv)
     DemoReport(doc);
     DemoLandscapeColumns(doc);
     DemoObjects(doc);
+    DemoPictures(doc, folder);
 
     char message[300];
     char caption[1000];

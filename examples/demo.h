@@ -2,6 +2,8 @@
 // demo.cpp calls them in document order.
 #pragma once
 
+#include <string>
+
 #include "velrtf.h"
 
 // The stylesheet, before any section text.
@@ -22,3 +24,7 @@ void DemoReport(HVELDOC doc);
 void DemoLandscapeColumns(HVELDOC doc);
 // A page with a frame, a text box, rectangles and lines.
 void DemoObjects(HVELDOC doc);
+// A page of pictures: files of each kind, a bitmap handed over in memory and
+// a linked picture. `folder` holds the picture files (the folder pictures/
+// beside the document, which the linked picture names).
+void DemoPictures(HVELDOC doc, const std::string& folder);
