@@ -9,6 +9,7 @@ int main(int argc, char** argv)
 {
     if (argc < 2) return std::fprintf(stderr, "usage: %s folder\n", argv[0]), 2;
     VelSetFlags(nullptr, 1, DOCFLAG_QUIET);
+    readerDocsFolder = argv[1];
     int failures = 0;
     for (auto [name, build] : readerDocs) {
         HVELDOC doc = VelNewDoc();
@@ -16,7 +17,7 @@ int main(int argc, char** argv)
         VelResetLastMessage();
         build(doc);
         char message[300], caption[1000];
-        std::string path = std::string(argv[1]) + "/" + name + ".rtf";
+        std::string path = readerDocsFolder + "/" + name + ".rtf";
         if (VelGetLastMessage(message, caption) != 0) {
             failures++, std::fprintf(stderr, "%s: %s reported \"%s\"\n", name, caption, message);
         }

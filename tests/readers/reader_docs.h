@@ -3,6 +3,7 @@
 // generator saves each as <name>.rtf.
 #pragma once
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -10,6 +11,7 @@
 
 using BuildReaderDoc = void (*)(HVELDOC doc);
 inline std::vector<std::pair<const char*, BuildReaderDoc>> readerDocs;  // filled before main
+inline std::string readerDocsFolder;  // where the documents go, and files they read (pictures)
 
 #define READER_DOC(name)                                                                          \
     static void Build_##name(HVELDOC doc);                                                        \

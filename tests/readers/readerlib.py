@@ -1,5 +1,5 @@
 """What LibreOffice (flat ODT, PDF) and pandoc (JSON, plain text) make of the reader documents."""
-import functools, json, os, pathlib, shutil, subprocess, tempfile  # noqa: E401
+import functools, json, os, pathlib, re, shutil, subprocess, tempfile  # noqa: E401
 import xml.etree.ElementTree as ET
 
 WORK = os.environ.get("VELRTF_READER_WORK", os.path.join(tempfile.gettempdir(), "velrtf-readers"))
@@ -81,6 +81,13 @@ def png_pages(name, resolution=50):  # paths of the printed pages as PNG files i
     os.makedirs(out := os.path.join(WORK, "png"), exist_ok=True)
     _output([PDFTOPPM, "-png", "-r", str(resolution), _pdf(name), os.path.join(out, name)])
     return sorted(os.path.join(out, f) for f in os.listdir(out) if f.startswith(name + "-") and f.endswith(".png"))
+
+
+def ppm_page(name, page, resolution=50):  # one printed page's pixels: width, height, RGB bytes row by row
+    ppm = subprocess.run([PDFTOPPM, "-f", str(page), "-l", str(page), "-r", str(resolution), _pdf(name)],
+                         check=True, capture_output=True, timeout=60).stdout
+    head = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)  # then the pixels
+    return int(head[1]), int(head[2]), ppm[head.end():]
 
 
 @functools.cache
