@@ -1,12 +1,14 @@
 // Reader documents of pictures: every kind of picture file, the three kinds
-// of picture handle, and pictures in a header and in a table cell. The
-// bitmaps and metafiles are drawn here, byte by byte, each with a colour of
-// its own that the checks look for on the printed page; the JPEG is the
-// example photograph. The files are written beside the documents.
+// of picture handle, pictures in a header and in a table cell, and linked
+// pictures. The bitmaps and metafiles are drawn here, byte by byte, each
+// with a colour of its own that the checks look for on the printed page; the
+// JPEG is the example photograph. The files are written beside the
+// documents, where the linked pictures find them too.
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -259,4 +261,20 @@ READER_DOC(pictures_kinds)
     VelBeginCellText(doc), VelPastePicture(doc, CF_METAFILEPICT, pictBlock, 0, 0), VelEndCellText(doc);
     VelEndTableRow(doc), GlobalFree(pictBlock), DeleteMetaFile(metafile);
     VelInsertText(doc, "After the pictures.\r\n");
+}
+
+// Linked pictures: the photograph copied beside the document under a short
+// name, linked where its instruction fits on the line, and under a name long
+// enough that the writer breaks its line inside the quoted path. Both are
+// named relative to the document.
+READER_DOC(pictures_linked)
+{
+    std::ifstream photo(VELRTF_EXAMPLE_PICTURES "/landscape.jpg", std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(photo), std::istreambuf_iterator<char>()};
+    WriteFile("linked.jpg", bytes);
+    VelInsertPictFile(doc, "linked.jpg", 0, 0, 1), VelInsertText(doc, "\r\n");
+    const char* name = "linked-with-a-name-long-enough-that-the-writer-breaks-its-line-somewhere-inside-the-"
+                       "quoted-path-of-the-field-instruction.jpg";
+    WriteFile(name, bytes);
+    VelInsertPictFile(doc, name, 1440, 936, 1), VelInsertText(doc, "\r\n");
 }
