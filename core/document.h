@@ -18,7 +18,9 @@ struct RtfStream {
     unsigned StreamMode;  // MODE_RAW_BACKSLASH, MODE_IN_ESCAPE
 };
 
-constexpr unsigned MODE_RAW_BACKSLASH = 2;  // backslashes in text go out unescaped
+// Raw text, a field instruction: backslashes go out unescaped, and no line
+// ends inside it (past 300 characters the output line just goes on).
+constexpr unsigned MODE_RAW_BACKSLASH = 2;
 constexpr unsigned MODE_IN_ESCAPE = 32;     // inside a two-character escape
 
 struct FontEntry {

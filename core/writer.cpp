@@ -70,26 +70,42 @@ constexpr HexPairs kHexPairs = MakeHexPairs();
 // holds more than 100 characters, so a line begun empty takes 51 pairs.
 constexpr int kHexBytesPerLine = 51;
 
+// Moves the pending line to the end of the body without ending it: the
+// output line goes on with what comes next.
+int SpillRtfLine(VelDocRecord* doc)
+{
+    RtfStream* s = doc->Stream;
+    int64_t needed = static_cast<int64_t>(s->BodyLength) + s->LineLength;
+    if (needed > s->BodyCapacity && !GrowBody(doc, needed, "FlushRtfLine")) return 0;
+    std::memcpy(s->Body + s->BodyLength, s->Line, static_cast<size_t>(s->LineLength));
+    s->BodyLength += s->LineLength;
+    s->LineLength = 0;
+    return 1;
+}
+
 // The pending line's rules, for one byte. The owed space comes first, so it
 // counts for the rules; any failed flush ends the write before `ch` is stored.
+// Raw text (a field instruction) never ends a line: readers take a line end
+// inside an instruction for part of it.
 inline int PutChar(VelDocRecord* doc, RtfStream* s, unsigned char ch)
 {
     if (s->PendingSpace) {
         s->Line[s->LineLength++] = ' ';
         s->PendingSpace = 0;
     }
-    if (!s->NoBreak && !(s->StreamMode & MODE_IN_ESCAPE)) {
+    bool raw = s->StreamMode & MODE_RAW_BACKSLASH;
+    if (!s->NoBreak && !(s->StreamMode & MODE_IN_ESCAPE) && !raw) {
         // After a word once the line holds 76 characters, at the latest after 101.
         if ((s->LineLength >= 76 && s->Line[s->LineLength - 1] == ' ') || s->LineLength > 100) {
             if (!FlushRtfLine(doc)) return 0;
         }
     }
     // Long runs of control words break before a backslash.
-    if (ch == '\\' && !(s->StreamMode & MODE_RAW_BACKSLASH) && s->LineLength >= 151) {
+    if (ch == '\\' && !raw && s->LineLength >= 151) {
         if (!FlushRtfLine(doc)) return 0;
     }
     if (s->LineLength + 2 > kLineLimit) {
-        if (!FlushRtfLine(doc)) return 0;
+        if (!(raw ? SpillRtfLine(doc) : FlushRtfLine(doc))) return 0;
     }
     s->Line[s->LineLength++] = static_cast<char>(ch);
     return 1;
@@ -319,7 +335,6 @@ int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
             continue;
         }
         int ok = 1;
-        unsigned escapeNext = 0;
         switch (kText.action[ch]) {
         case TEXT_PLAIN:
             ok = PutChar(doc, s, ch);
@@ -344,24 +359,16 @@ int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
             ok = ok && PutChar(doc, s, static_cast<unsigned char>(kText.escaped[ch]));
             break;
         case TEXT_BACKSLASH:
-            if (s->StreamMode & MODE_RAW_BACKSLASH) {
-                // A raw backslash that is not itself escaped escapes the
-                // character after it: the two stay on one line, since a line
-                // end after it would read as a paragraph mark.
-                escapeNext = (s->StreamMode & MODE_IN_ESCAPE) ? 0 : MODE_IN_ESCAPE;
+            if (!(s->StreamMode & MODE_RAW_BACKSLASH)) {
                 ok = PutChar(doc, s, '\\');
-                break;
+                s->StreamMode |= MODE_IN_ESCAPE;
             }
-            ok = PutChar(doc, s, '\\');
-            s->StreamMode |= MODE_IN_ESCAPE;
             ok = ok && PutChar(doc, s, '\\');
             break;
         }
-        s->StreamMode = (s->StreamMode & ~MODE_IN_ESCAPE) | escapeNext;
-        escapeNext = 0;
+        s->StreamMode &= ~MODE_IN_ESCAPE;
         if (!ok) return 0;
     }
-    s->StreamMode &= ~MODE_IN_ESCAPE;
     return 1;
 }
 

@@ -44,13 +44,11 @@ int PutLinkedPicture(VelDocRecord* doc, const char* fileName, int width, int hei
                   !PutWordValue(doc, "zqlinkpicth", height))) {
         return 0;
     }
-    if (!BeginRtfGroup(doc) || !PutWord(doc, "field") || !BeginRtfGroup(doc) || !PutWord(doc, "fldinst") ||
-        !PutRtfString(doc, "INCLUDEPICTURE ")) {
-        return 0;
-    }
+    if (!BeginRtfGroup(doc) || !PutWord(doc, "field") || !BeginRtfGroup(doc) || !PutWord(doc, "fldinst")) return 0;
     // The instruction is as long as the path needs: each backslash four
     // times, so that the reader, undoing the RTF escapes, finds it doubled as
-    // the field's quoted text requires.
+    // the field's quoted text requires. It is written raw, all on one line:
+    // readers keep a line end inside an instruction, and the path is lost.
     size_t length = std::strlen(fileName);
     size_t backslashes = 0;
     for (const char* p = fileName; *p; ++p) backslashes += *p == '\\';
@@ -64,13 +62,10 @@ int PutLinkedPicture(VelDocRecord* doc, const char* fileName, int width, int hei
     QuoteString(instruction);
     std::memcpy(instruction + size - std::strlen(kSwitch), kSwitch, sizeof kSwitch);
     doc->Stream->StreamMode |= MODE_RAW_BACKSLASH;
-    int ok = PutRtfText(doc, instruction, static_cast<int>(size));
+    int ok = PutRtfString(doc, "INCLUDEPICTURE ") && PutRtfText(doc, instruction, static_cast<int>(size)) &&
+             EndRtfGroup(doc);
     doc->Stream->StreamMode &= ~MODE_RAW_BACKSLASH;
     OurFree(instruction);
-    if (!ok) return 0;
-    if (!EndRtfGroup(doc) || !BeginRtfGroup(doc) || !PutWord(doc, "fldrslt") || !EndRtfGroup(doc) ||
-        !EndRtfGroup(doc)) {
-        return 0;
-    }
+    if (!ok || !BeginRtfGroup(doc) || !PutWord(doc, "fldrslt") || !EndRtfGroup(doc) || !EndRtfGroup(doc)) return 0;
     return !sized || EndRtfGroup(doc);
 }

@@ -197,25 +197,25 @@ TEST(Pictures, HexLinesAndLongPaths)
     // The text's line; 16 characters of words, a space and 42 bytes; 3 x 51
     // bytes; the last 5 bytes and the brace.
     EXPECT_EQ(lengths, (std::vector<size_t>{67, 101, 102, 102, 102, 11}));
-    // A long linked path: however the lines fall, none ends right after a
-    // backslash that begins an escape, and the instruction is the whole path.
+    // A long linked path on a long line: the instruction, the whole path,
+    // stays on one output line, however long; the text after it goes on by
+    // the ordinary rules.
     std::string path = "C:";
     for (int i = 0; i < 60; ++i) path += "\\dir" + N(i);
     TestDoc linked;
-    VelInsertText(linked, std::string(70, 'y').c_str());
+    VelInsertText(linked, std::string(90, 'y').c_str());
     ASSERT_EQ(VelInsertPictFile(linked, path.c_str(), 0, 0, 1), 1);
-    std::string body = SavedRtf(linked), joined;
-    for (size_t at = 0; (at = body.find("\r\n", at)) != std::string::npos; at += 2) {
-        size_t run = 0;
-        while (run < at && body[at - 1 - run] == '\\') ++run;
-        EXPECT_EQ(run % 2, 0u) << "a line ends after an escaping backslash: " << body.substr(at - 20, 22);
-    }
-    for (char c : body) {
-        if (c != '\r' && c != '\n') joined += c;
-    }
+    VelInsertText(linked, (std::string(150, 'z') + " " + std::string(150, 'z')).c_str());
     std::string quadrupled;
     for (char c : path) quadrupled += c == '\\' ? std::string("\\\\\\\\") : std::string(1, c);
-    EXPECT_NE(joined.find("INCLUDEPICTURE \"" + quadrupled + "\" \\\\d}"), std::string::npos);
+    rtf = SavedRtf(linked);
+    size_t at = rtf.find("{\\fldinst INCLUDEPICTURE \"" + quadrupled + "\" \\\\d}");
+    ASSERT_NE(at, std::string::npos);
+    size_t lineStart = rtf.rfind('\n', at) + 1, lineEnd = rtf.find('\r', at);
+    EXPECT_GT(lineEnd - lineStart, 300u);
+    for (size_t start = 0, end; (end = rtf.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        EXPECT_TRUE(start == lineStart || end - start <= 300) << rtf.substr(start, end - start);
+    }
 }
 
 TEST(Pictures, ResultsAndReports)

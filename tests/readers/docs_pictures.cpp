@@ -264,17 +264,16 @@ READER_DOC(pictures_kinds)
 }
 
 // Linked pictures: the photograph copied beside the document under a short
-// name, linked where its instruction fits on the line, and under a name long
-// enough that the writer breaks its line inside the quoted path. Both are
-// named relative to the document.
+// name, and under a name long enough that the ordinary rules would break
+// its line inside the quoted path. Both are named relative to the document.
 READER_DOC(pictures_linked)
 {
     std::ifstream photo(VELRTF_EXAMPLE_PICTURES "/landscape.jpg", std::ios::binary);
     std::string bytes{std::istreambuf_iterator<char>(photo), std::istreambuf_iterator<char>()};
     WriteFile("linked.jpg", bytes);
     VelInsertPictFile(doc, "linked.jpg", 0, 0, 1), VelInsertText(doc, "\r\n");
-    const char* name = "linked-with-a-name-long-enough-that-the-writer-breaks-its-line-somewhere-inside-the-"
-                       "quoted-path-of-the-field-instruction.jpg";
+    const char* name = "linked-with-a-name-long-enough-that-the-ordinary-rules-would-break-its-line-somewhere-"
+                       "inside-the-quoted-path-of-the-field-instruction.jpg";
     WriteFile(name, bytes);
     VelInsertPictFile(doc, name, 1440, 936, 1), VelInsertText(doc, "\r\n");
 }

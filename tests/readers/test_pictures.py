@@ -86,11 +86,8 @@ class Pictures(unittest.TestCase):
         found = [hashlib.sha1(data).hexdigest() for *_, data in images(r.libreoffice("pictures_linked"))]
         self.assertEqual(found[:1], [hashlib.sha1(PHOTO.read_bytes() + b"\0").hexdigest()])
 
-    # A fault: the writer may end a line inside a linked picture's field instruction (at the space before
-    # the path, or within a long path), and LibreOffice 7.4, unlike its reading of text elsewhere, keeps that
-    # line end in the instruction: the path names no file and the picture is lost. Remove expectedFailure
-    # once the instruction's text stays on one line.
-    @unittest.expectedFailure
+    # LibreOffice 7.4, unlike its reading of text elsewhere, keeps a line end inside a field instruction, so
+    # a path split over two lines names no file: the library writes the instruction on one line.
     @unittest.skipUnless(r.SOFFICE, "LibreOffice is not installed")
     def test_libreoffice_fetches_a_linked_picture_with_a_long_path(self):
         self.assertEqual(len(list(images(r.libreoffice("pictures_linked")))), 2)

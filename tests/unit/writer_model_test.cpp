@@ -31,9 +31,17 @@ struct Model {
     {
         if (pendingSpace) line += ' ';
         pendingSpace = false;
-        if (!noBreak && !inEscape && ((line.size() >= 76 && line.back() == ' ') || line.size() > 100)) Flush();
+        bool soft = !noBreak && !inEscape && !rawBackslash;
+        if (soft && ((line.size() >= 76 && line.back() == ' ') || line.size() > 100)) Flush();
         if (ch == '\\' && !rawBackslash && line.size() >= 151) Flush();
-        if (line.size() + 2 > 300) Flush();
+        if (line.size() + 2 > 300) {
+            if (rawBackslash) {
+                body += line;  // raw text goes on on the same output line
+                line.clear();
+            } else {
+                Flush();
+            }
+        }
         line += ch;
     }
     void Word(const std::string& word, bool hasValue, int value)
@@ -69,8 +77,6 @@ struct Model {
                 Escaped(ch);
                 continue;
             }
-            // A raw backslash that is not itself escaped keeps the next character on its line.
-            bool escapeNext = rawBackslash && ch == '\\' && !inEscape;
             if ((ch == '\\' && !rawBackslash) || ch == '{' || ch == '}' || ch == 14 || ch == 23) {
                 Char('\\');
                 inEscape = true;
@@ -80,9 +86,8 @@ struct Model {
             else if (ch == 12) Word("page", false, 0);
             else if (ch == 22) Word("column", false, 0);
             else if (ch != 10) Char(ch == 14 ? '~' : ch == 23 ? '_' : static_cast<char>(ch));
-            inEscape = escapeNext;
+            inEscape = false;
         }
-        inEscape = false;
     }
 };
 
