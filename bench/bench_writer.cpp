@@ -107,6 +107,8 @@ void SaveToMemory(benchmark::State& state)
 }
 BENCHMARK(SaveToMemory)->Unit(benchmark::kMillisecond);
 
+// Timed by the clock on the wall: most of a file save is the wait for the
+// disk, which the flush to stable storage makes part of every save.
 void SaveToFile(benchmark::State& state)
 {
     HVELDOC doc = LargeDocument();
@@ -120,7 +122,7 @@ void SaveToFile(benchmark::State& state)
     std::remove(path);
     VelEndDoc(doc);
 }
-BENCHMARK(SaveToFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveToFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -216,21 +216,41 @@ intptr_t SaveToMemory(VelDocRecord* doc, int* length)
     return reinterpret_cast<intptr_t>(block);
 }
 
-intptr_t SaveToFile(VelDocRecord* doc, const char* path)
+// Writes the whole RTF into an open file; 1 when every byte went out.
+int WriteToFile(const VelDocRecord* doc, PlatFile file)
 {
-    PlatFile file = PlatCreateFile(path);
-    if (!file) return ReportError(doc, ERR_COULD_NOT_OPEN_FILE, "VelSave");
     SaveSink sink{};
     sink.file = file;
     WriteDocument(sink, doc);
     FlushStage(sink);
-    PlatCloseFile(file);
-    if (sink.failed) {
-        // A truncated RTF file must not pass for a document.
-        PlatDeleteFile(path);
-        return 0;
+    return !sink.failed;
+}
+
+// A regular file, or a new one, is never truncated: the RTF goes whole into a
+// temporary file beside it, reaches stable storage, and then takes the file's
+// place in one step. A failure on the way removes only the temporary file, so
+// the previous document outlives a full disk, a file-size limit, an I/O error
+// or a power cut. What cannot be replaced so (a device, a FIFO, a terminal, a
+// file in a folder that takes no new file or that another user's file may not
+// leave) is written in place, as it always was, and only a file that the save
+// itself created is removed after a failed write.
+intptr_t SaveToFile(VelDocRecord* doc, const char* path)
+{
+    PlatReplacement replacement{};
+    if (PlatBeginReplace(path, &replacement)) {
+        if (!WriteToFile(doc, replacement.file) || !PlatFlushFile(replacement.file)) {
+            PlatAbandonReplace(&replacement);
+            return 0;
+        }
+        if (PlatCommitReplace(&replacement)) return 1;
     }
-    return 1;
+    PlatFile file = PlatCreateFile(path);
+    if (!file) return ReportError(doc, ERR_COULD_NOT_OPEN_FILE, "VelSave");
+    int written = WriteToFile(doc, file);
+    PlatCloseFile(file);
+    // A truncated RTF file must not pass for a document.
+    if (!written && !replacement.existed) PlatDeleteFile(path);
+    return written;
 }
 
 intptr_t Save(VelDocRecord* doc, const char* path, int* length)

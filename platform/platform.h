@@ -34,6 +34,30 @@ int64_t PlatFileSize(PlatFile file);               // -1 on failure
 int PlatSeekFile(PlatFile file, int64_t offset);   // from the start; 1 on success
 void PlatCloseFile(PlatFile file);
 void PlatDeleteFile(const char* path);
+int PlatFlushFile(PlatFile file);                  // to stable storage; 1 on success
+
+// A file replaced in one step: the new content goes to a temporary file
+// beside the file the path finally names (symbolic links followed), and that
+// file takes the target's place only once it is complete.
+constexpr size_t kPlatPathCapacity = 4096;
+struct PlatReplacement {
+    PlatFile file;                   // the temporary file, open for writing
+    int existed;                     // the path named something before (a dangling link too)
+    char temp[kPlatPathCapacity];    // the temporary file
+    char target[kPlatPathCapacity];  // the file it replaces
+};
+// Opens the temporary file, with the permissions (and, where allowed, the
+// owner) of an existing target: 1; 0 when the path names something other
+// than a regular file (a device, a FIFO, a terminal, a folder), a file this
+// process may not write, or a place where no new file can be made. Sets
+// `existed` either way.
+int PlatBeginReplace(const char* path, PlatReplacement* replacement);
+// Closes the temporary file and puts it in the target's place: 1; 0, with
+// the temporary file removed and the target as it was, when the target
+// cannot be replaced.
+int PlatCommitReplace(PlatReplacement* replacement);
+// Closes and removes the temporary file.
+void PlatAbandonReplace(PlatReplacement* replacement);
 
 // ---- Metafile handles ----------------------------------------------------------
 // A host's metafile (HMETAFILE) or enhanced metafile (HENHMETAFILE) is only

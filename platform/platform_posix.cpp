@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -288,6 +289,126 @@ void PlatCloseFile(PlatFile file)
 void PlatDeleteFile(const char* path)
 {
     ::unlink(path);
+}
+
+int PlatFlushFile(PlatFile file)
+{
+    int result;
+    do {
+        result = ::fsync(ToDescriptor(file));
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+namespace {
+
+// Copies `text` (its first `length` bytes) after `out`'s first `at` bytes;
+// false when it does not fit.
+bool PutPath(char* out, size_t at, const char* text, size_t length)
+{
+    if (at + length >= kPlatPathCapacity) return false;
+    std::memcpy(out + at, text, length);
+    out[at + length] = '\0';
+    return true;
+}
+
+// The length of the folder part of `path`, its last slash included; 0 for
+// a name in the current folder.
+size_t FolderLength(const char* path)
+{
+    const char* slash = std::strrchr(path, '/');
+    return slash ? static_cast<size_t>(slash - path) + 1 : 0;
+}
+
+// Follows the symbolic links that `target` names, up to the final file,
+// which `info` then describes; `exists` is false when that file is missing.
+bool FollowLinks(char* target, struct stat* info, bool* exists)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        if (::lstat(target, info) != 0) {
+            *exists = false;
+            return errno == ENOENT;
+        }
+        if (!S_ISLNK(info->st_mode)) {
+            *exists = true;
+            return true;
+        }
+        char link[kPlatPathCapacity];
+        ssize_t n = ::readlink(target, link, sizeof link);
+        if (n <= 0 || static_cast<size_t>(n) >= sizeof link) return false;
+        size_t at = link[0] == '/' ? 0 : FolderLength(target);  // a relative link starts in the link's folder
+        if (!PutPath(target, at, link, static_cast<size_t>(n))) return false;
+    }
+    return false;  // a loop of links
+}
+
+}  // namespace
+
+int PlatBeginReplace(const char* path, PlatReplacement* replacement)
+{
+    struct stat info;
+    replacement->existed = ::lstat(path, &info) == 0 || errno != ENOENT;
+    bool exists = false;
+    if (!PutPath(replacement->target, 0, path, std::strlen(path)) ||
+        !FollowLinks(replacement->target, &info, &exists)) {
+        return 0;
+    }
+    if (exists && (!S_ISREG(info.st_mode) || ::faccessat(AT_FDCWD, replacement->target, W_OK, AT_EACCESS) != 0)) {
+        return 0;
+    }
+    static std::atomic<unsigned> serial{0};
+    size_t folder = FolderLength(replacement->target);
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        char name[64];
+        int n = std::snprintf(name, sizeof name, ".velrtf-%ld-%u.tmp", static_cast<long>(::getpid()),
+                              serial.fetch_add(1));
+        if (!PutPath(replacement->temp, 0, replacement->target, folder) ||
+            !PutPath(replacement->temp, folder, name, static_cast<size_t>(n))) {
+            return 0;
+        }
+        fd = ::open(replacement->temp, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST && errno != EINTR) return 0;
+    }
+    if (fd < 0) return 0;
+    if (exists) {
+        // The target's owner where this process may give it away, else this
+        // process's; then its mode (a change of owner clears the set-id bits).
+        if (::fchown(fd, info.st_uid, info.st_gid) != 0) {
+            // Not this process's to give: the new file stays its own.
+        }
+        ::fchmod(fd, info.st_mode & 07777);
+    }
+    replacement->file = ToFile(fd);
+    return 1;
+}
+
+int PlatCommitReplace(PlatReplacement* replacement)
+{
+    ::close(ToDescriptor(replacement->file));
+    replacement->file = nullptr;
+    if (::rename(replacement->temp, replacement->target) != 0) {
+        ::unlink(replacement->temp);
+        return 0;
+    }
+    // The new name itself reaches stable storage with its folder.
+    char folder[kPlatPathCapacity];
+    size_t length = FolderLength(replacement->target);
+    if (length == 0) PutPath(folder, 0, ".", 1);
+    else PutPath(folder, 0, replacement->target, length);
+    int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    return 1;
+}
+
+void PlatAbandonReplace(PlatReplacement* replacement)
+{
+    PlatCloseFile(replacement->file);
+    replacement->file = nullptr;
+    ::unlink(replacement->temp);
 }
 
 // ---- User interface and display ----------------------------------------------------

@@ -109,6 +109,100 @@ void PlatDeleteFile(const char* path)
     DeleteFileA(path);
 }
 
+int PlatFlushFile(PlatFile file)
+{
+    return FlushFileBuffers(reinterpret_cast<HANDLE>(file)) ? 1 : 0;
+}
+
+namespace {
+
+// Copies `text` (its first `length` bytes) after `out`'s first `at` bytes;
+// false when it does not fit.
+bool PutPath(char* out, size_t at, const char* text, size_t length)
+{
+    if (at + length >= kPlatPathCapacity) return false;
+    std::memcpy(out + at, text, length);
+    out[at + length] = '\0';
+    return true;
+}
+
+// The length of the folder part of `path`, its last separator included.
+size_t FolderLength(const char* path)
+{
+    size_t length = 0;
+    for (size_t i = 0; path[i]; ++i) {
+        if (path[i] == '\\' || path[i] == '/' || (i == 1 && path[i] == ':')) length = i + 1;
+    }
+    return length;
+}
+
+// The attributes a new file copies from the one it replaces.
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+}  // namespace
+
+int PlatBeginReplace(const char* path, PlatReplacement* replacement)
+{
+    DWORD attributes = GetFileAttributesA(path);  // of a link itself
+    DWORD missing = attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : NO_ERROR;
+    replacement->existed = missing != ERROR_FILE_NOT_FOUND && missing != ERROR_PATH_NOT_FOUND;
+    DWORD kept = FILE_ATTRIBUTE_NORMAL;
+    if (!PutPath(replacement->target, 0, path, std::strlen(path))) return 0;
+    HANDLE target = CreateFileA(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (target != INVALID_HANDLE_VALUE) {
+        // A device, a pipe, a folder or a read-only file is not replaced; a
+        // link is followed to the file it finally names.
+        BY_HANDLE_FILE_INFORMATION info;
+        bool replaceable = GetFileType(target) == FILE_TYPE_DISK && GetFileInformationByHandle(target, &info) &&
+                           !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY));
+        if (replaceable && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+            DWORD n = GetFinalPathNameByHandleA(target, replacement->target, kPlatPathCapacity, FILE_NAME_NORMALIZED);
+            replaceable = n > 0 && n < kPlatPathCapacity;
+        }
+        if (replaceable && (info.dwFileAttributes & kKeptAttributes)) kept = info.dwFileAttributes & kKeptAttributes;
+        CloseHandle(target);
+        if (!replaceable) return 0;
+    } else if (replacement->existed) {
+        return 0;
+    }
+    static LONG serial = 0;
+    size_t folder = FolderLength(replacement->target);
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; file == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
+        char name[64];
+        int n = wsprintfA(name, "~velrtf-%lu-%ld.tmp", GetCurrentProcessId(), InterlockedIncrement(&serial));
+        if (!PutPath(replacement->temp, 0, replacement->target, folder) ||
+            !PutPath(replacement->temp, folder, name, static_cast<size_t>(n))) {
+            return 0;
+        }
+        file = CreateFileA(replacement->temp, GENERIC_WRITE, 0, nullptr, CREATE_NEW, kept, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return 0;
+    }
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    replacement->file = reinterpret_cast<PlatFile>(file);
+    return 1;
+}
+
+int PlatCommitReplace(PlatReplacement* replacement)
+{
+    CloseHandle(reinterpret_cast<HANDLE>(replacement->file));
+    replacement->file = nullptr;
+    if (!MoveFileExA(replacement->temp, replacement->target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(replacement->temp);
+        return 0;
+    }
+    return 1;
+}
+
+void PlatAbandonReplace(PlatReplacement* replacement)
+{
+    PlatCloseFile(replacement->file);
+    replacement->file = nullptr;
+    DeleteFileA(replacement->temp);
+}
+
 // ---- Metafile handles -------------------------------------------------------------
 // Copies are made in memory (no file name).
 
