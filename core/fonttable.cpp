@@ -56,7 +56,13 @@ int AddToFontTable(VelDocRecord* doc, const char* face)
     std::memset(&entry, 0, sizeof entry);
     CopyFace(entry.Name, face);
     doc->FontEnumIndex = index;
-    PlatEnumFonts(entry.Name, VelEnumFont, reinterpret_cast<intptr_t>(doc));
+    if (!PlatEnumFonts(entry.Name, VelEnumFont, reinterpret_cast<intptr_t>(doc))) {
+        // Memory ran out while the installed fonts were asked: the entry
+        // goes, so that nothing half-learned is ever written.
+        doc->FontCount--;
+        ReportError(doc, ERR_OUT_OF_MEMORY, "AddToFontTable");
+        return FONT_LOOKUP_FAILED;
+    }
     return index;
 }
 

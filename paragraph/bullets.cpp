@@ -54,7 +54,7 @@ int PutParaNumbering(VelDocRecord* doc, int bullet, int style, int level, int st
         // What readers without numbering show: the Symbol dot and a tab. The
         // dot is set in Symbol itself, wherever Symbol stands in the table.
         int symbol = FindOrAddFont(doc, "Symbol", -1);
-        if (symbol < 0) return 0;  // the font table could not grow: no index to write
+        if (symbol < 0) return 0;  // the font could not be added (reported): no index to write
         if (!BeginRtfGroup(doc) || !PutWord(doc, "pntext") || !PutWord(doc, "pard") || !PutWord(doc, "plain") ||
             !PutWordValue(doc, "f", symbol) || !PutWordValue(doc, "fs", 20) || !PutEscapedChar(doc, 0xB7) ||
             !PutWord(doc, "tab") || !EndRtfGroup(doc)) {
@@ -76,7 +76,7 @@ int PutParaNumbering(VelDocRecord* doc, int bullet, int style, int level, int st
     if (bullet) {
         BulletShape shape = BulletOf(style);
         int font = FindOrAddFont(doc, shape.font, -1);
-        if (font < 0) return 0;  // the font table could not grow: no index to write
+        if (font < 0) return 0;  // the font could not be added (reported): no index to write
         return PutWordValue(doc, "pnf", font) && BeginRtfGroup(doc) && PutWord(doc, "pntxtb") &&
                PutEscapedChar(doc, shape.code) && EndRtfGroup(doc) && EndRtfGroup(doc);
     }

@@ -10,7 +10,10 @@
 // What Windows reports for a TrueType font comes from its OS/2 and post
 // tables; WindowsFontFamily and WindowsCharset state the rules. Each name is
 // looked up once per process: the answers are kept, behind a lock, since
-// documents may be written on several threads at once.
+// documents may be written on several threads at once. A lookup that memory
+// failed is no answer: it is reported to the caller and not kept, so the
+// name is looked up again next time. Each call into fontconfig or FreeType
+// that allocates passes the allocation seam first, so that tests can fail it.
 #include "fonts_posix.h"
 
 #include <atomic>
@@ -25,6 +28,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <tuple>
@@ -32,6 +36,7 @@
 #include <vector>
 
 #include "platform.h"
+#include "seams.h"
 #endif
 
 namespace {
@@ -138,6 +143,8 @@ int PosixLookUpFont(const char*, int* family, int* charset)
     *charset = 0;
     return 0;
 }
+
+void PosixForgetFonts() {}
 
 #else
 
@@ -276,23 +283,32 @@ int IntegerOf(FcPattern* font, const char* object, int fallback)
     return value;
 }
 
-// The fonts fontconfig lists under the name. False when fontconfig itself
-// failed, so that the failure is not kept as an answer.
+// False when the seam fails the allocation that a call into fontconfig or
+// FreeType would make: the call is then not made, as if it had run out.
+bool MayAllocate()
+{
+    return !SeamFailThisAllocation();
+}
+
+// The fonts fontconfig lists under the name. False when fontconfig failed
+// (it fails only when memory runs out).
 bool ListFamily(const char* face, std::vector<Candidate>& found)
 {
     std::string utf8;
     if (!AnsiToUtf8(face, utf8)) return true;  // no family has such a name
-    FcPattern* pattern = FcPatternCreate();
-    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_SLANT, FC_WEIGHT, FC_WIDTH,
-                                            FC_SPACING, static_cast<char*>(nullptr));
+    FcPattern* pattern = MayAllocate() ? FcPatternCreate() : nullptr;
+    FcObjectSet* objects = MayAllocate() ? FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_SLANT, FC_WEIGHT,
+                                                            FC_WIDTH, FC_SPACING, static_cast<char*>(nullptr))
+                                         : nullptr;
     FcFontSet* fonts = nullptr;
-    if (pattern && objects &&
-        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(utf8.c_str()))) {
+    if (pattern && objects && MayAllocate() &&
+        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(utf8.c_str())) && MayAllocate()) {
         fonts = FcFontList(nullptr, pattern, objects);
     }
     if (objects) FcObjectSetDestroy(objects);
     if (pattern) FcPatternDestroy(pattern);
     if (!fonts) return false;
+    std::unique_ptr<FcFontSet, void (*)(FcFontSet*)> owned(fonts, FcFontSetDestroy);
     for (int i = 0; i < fonts->nfont; ++i) {
         FcPattern* font = fonts->fonts[i];
         FcChar8* file = nullptr;
@@ -302,7 +318,6 @@ bool ListFamily(const char* face, std::vector<Candidate>& found)
                          IntegerOf(font, FC_SPACING, FC_PROPORTIONAL) == FC_MONO,
                          reinterpret_cast<const char*>(file), IntegerOf(font, FC_INDEX, 0)});
     }
-    FcFontSetDestroy(fonts);
     std::sort(found.begin(), found.end(), ReadFirst);
     return true;
 }
@@ -315,12 +330,17 @@ bool HasSymbolMap(FT_Face face)
     return false;
 }
 
-// Reads the family and character set from the font's tables; false when
-// FreeType cannot open the font.
-bool ReadFontTables(FT_Library library, const Candidate& candidate, FontFacts& facts)
+// How reading a font's tables went.
+enum class Read { Done, Unreadable, OutOfMemory };
+
+// Reads the family and character set from the font's tables.
+Read ReadFontTables(FT_Library library, const Candidate& candidate, FontFacts& facts)
 {
     FT_Face face = nullptr;
-    if (FT_New_Face(library, candidate.file.c_str(), candidate.index, &face) != 0) return false;
+    FT_Error error = MayAllocate() ? FT_New_Face(library, candidate.file.c_str(), candidate.index, &face)
+                                   : FT_Err_Out_Of_Memory;
+    if (error == FT_Err_Out_Of_Memory) return Read::OutOfMemory;
+    if (error != 0) return Read::Unreadable;
     auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     auto* post = static_cast<TT_Postscript*>(FT_Get_Sfnt_Table(face, FT_SFNT_POST));
     bool fixed = post ? post->isFixedPitch != 0 : (FT_IS_FIXED_WIDTH(face) || candidate.monospaced);
@@ -329,10 +349,10 @@ bool ReadFontTables(FT_Library library, const Candidate& candidate, FontFacts& f
     // Version 0 of the table has no code-page ranges; FreeType gives 0 then.
     facts.charset = WindowsCharset(HasSymbolMap(face), validOs2 ? static_cast<uint32_t>(os2->ulCodePageRange1) : 0);
     FT_Done_Face(face);
-    return true;
+    return Read::Done;
 }
 
-// Asks fontconfig and FreeType; false when fontconfig failed.
+// Asks fontconfig and FreeType; false when memory ran out on the way.
 bool LookUpInstalled(const char* face, FontFacts& facts)
 {
     facts = {0, 0, 0};
@@ -342,12 +362,13 @@ bool LookUpInstalled(const char* face, FontFacts& facts)
     facts.installed = 1;
     facts.family = found.front().monospaced ? FAMILY_MODERN : 0;  // when no file can be read
     FT_Library library = nullptr;
-    if (FT_Init_FreeType(&library) != 0) return true;
-    for (const Candidate& candidate : found) {
-        if (ReadFontTables(library, candidate, facts)) break;
+    if (!MayAllocate() || FT_Init_FreeType(&library) != 0) return false;  // it fails only for memory
+    Read read = Read::Unreadable;
+    for (auto candidate = found.begin(); read == Read::Unreadable && candidate != found.end(); ++candidate) {
+        read = ReadFontTables(library, *candidate, facts);
     }
     FT_Done_FreeType(library);
-    return true;
+    return read != Read::OutOfMemory;
 }
 
 }  // namespace
@@ -367,16 +388,21 @@ int PosixLookUpFont(const char* face, int* family, int* charset)
             facts = known->second;
         } else {
             lookups.fetch_add(1);
-            if (LookUpInstalled(face, facts) && cache->size() < kCacheLimit) cache->emplace(key, facts);
+            if (!LookUpInstalled(face, facts)) return -1;
+            if (cache->size() < kCacheLimit) cache->emplace(key, facts);
         }
     } catch (...) {
-        // Memory ran out on the way: the name counts as not installed this
-        // time, and nothing is kept.
-        facts = {0, 0, 0};
+        return -1;  // memory ran out on the way; nothing is kept
     }
     *family = facts.family;
     *charset = facts.charset;
     return facts.installed;
+}
+
+void PosixForgetFonts()
+{
+    std::lock_guard<std::mutex> guard(cacheLock);
+    if (cache) cache->clear();
 }
 
 #endif

@@ -5,10 +5,14 @@
 
 // 1 when a font of this family name (an ANSI string, Windows-1252) is
 // installed, with its Windows family (the high nibble of lfPitchAndFamily)
-// and character set; 0 otherwise, with family 0 and character set 0. Each
-// name is looked up once per process; later calls answer from a cache.
-// Without font lookup in the build every name counts as not installed.
+// and character set; 0 otherwise, with family 0 and character set 0; -1 when
+// memory ran out on the way. Each name is looked up once per process; later
+// calls answer from a cache, which keeps no failed lookup. Without font
+// lookup in the build every name counts as not installed.
 int PosixLookUpFont(const char* face, int* family, int* charset);
+
+// Forgets every answer kept so far, so that tests can look a name up anew.
+void PosixForgetFonts();
 
 // How many names were looked up in the installed fonts so far (answers from
 // the cache not counted).

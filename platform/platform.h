@@ -103,10 +103,11 @@ int PlatCompareNoCase(const char* a, const char* b);
 
 // ---- Fonts --------------------------------------------------------------------
 // Enumerates the installed fonts named `face`, calling `callback` with each
-// until it returns 0. An uninstalled name never calls it.
+// until it returns 0. An uninstalled name never calls it. 1, or 0 when memory
+// ran out while looking the name up (the callback is then not called).
 using PlatFontCallback = int(VELAPI*)(const LOGFONTA* font, const TEXTMETRICA* metric,
                                       unsigned type, intptr_t user);
-void PlatEnumFonts(const char* face, PlatFontCallback callback, intptr_t user);
+int PlatEnumFonts(const char* face, PlatFontCallback callback, intptr_t user);
 
 // ---- Library entry ------------------------------------------------------------
 // Implemented by the core; the backends call it when the library is loaded

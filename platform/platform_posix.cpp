@@ -488,13 +488,14 @@ int PlatCompareNoCase(const char* a, const char* b)
 
 // ---- Fonts ---------------------------------------------------------------------------------
 
-void PlatEnumFonts(const char* face, PlatFontCallback callback, intptr_t user)
+int PlatEnumFonts(const char* face, PlatFontCallback callback, intptr_t user)
 {
     int family = 0, charset = 0, installed = 0;
     if (!SeamLookUpFont(face, &family, &charset, &installed)) {
         installed = PosixLookUpFont(face, &family, &charset);
     }
-    if (!installed) return;
+    if (installed < 0) return 0;
+    if (installed == 0) return 1;
     LOGFONTA font;
     std::memset(&font, 0, sizeof font);
     font.lfCharSet = static_cast<uint8_t>(charset);
@@ -505,6 +506,7 @@ void PlatEnumFonts(const char* face, PlatFontCallback callback, intptr_t user)
     metric.tmCharSet = font.lfCharSet;
     metric.tmPitchAndFamily = font.lfPitchAndFamily;
     callback(&font, &metric, 0, user);
+    return 1;
 }
 
 // ---- Library entry ---------------------------------------------------------------------------

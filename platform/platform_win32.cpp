@@ -328,11 +328,11 @@ int CALLBACK ForwardFont(const LOGFONTA* font, const TEXTMETRICA* metric, DWORD 
 
 }  // namespace
 
-void PlatEnumFonts(const char* face, PlatFontCallback callback, intptr_t user)
+int PlatEnumFonts(const char* face, PlatFontCallback callback, intptr_t user)
 {
     int family = 0, charset = 0, installed = 0;
     if (SeamLookUpFont(face, &family, &charset, &installed)) {
-        if (!installed) return;
+        if (installed <= 0) return installed == 0;
         LOGFONTA font;
         std::memset(&font, 0, sizeof font);
         font.lfCharSet = static_cast<BYTE>(charset);
@@ -341,12 +341,13 @@ void PlatEnumFonts(const char* face, PlatFontCallback callback, intptr_t user)
         TEXTMETRICA metric;
         std::memset(&metric, 0, sizeof metric);
         callback(&font, &metric, 0, user);
-        return;
+        return 1;
     }
     EnumTarget target{callback, user};
     HDC screen = GetDC(nullptr);
     EnumFontsA(screen, face, reinterpret_cast<FONTENUMPROCA>(ForwardFont), reinterpret_cast<LPARAM>(&target));
     ReleaseDC(nullptr, screen);
+    return 1;
 }
 
 // ---- Library entry -------------------------------------------------------------------------

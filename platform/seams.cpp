@@ -98,6 +98,7 @@ bool SeamLookUpFont(const char* face, int* family, int* charset, int* installed)
     if (!source) return false;
     *family = 0;
     *charset = 0;
-    *installed = source(face, family, charset);
+    // A lookup allocates, so the stand-in counts as one allocation too.
+    *installed = SeamFailThisAllocation() ? -1 : source(face, family, charset);
     return true;
 }

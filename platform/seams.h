@@ -26,8 +26,9 @@ void VelTestSetMessageHook(VelTestMessageHook hook, void* user);
 void VelTestSetScreenResolution(int x, int y);
 
 // Stands in for the installed fonts: gives 1 with the font's family and
-// character set when `face` is installed, 0 otherwise. Null gives back the
-// system's fonts.
+// character set when `face` is installed, 0 otherwise, -1 for a lookup that
+// ran out of memory. Each lookup counts as one allocation, which fails as
+// the others do. Null gives back the system's fonts.
 using VelTestFontSource = int (*)(const char* face, int* family, int* charset);
 void VelTestSetFontSource(VelTestFontSource source);
 
@@ -45,5 +46,6 @@ bool SeamFailThisRead();
 bool SeamTakeMessageBox(const char* text, const char* caption);
 // True when a test set the resolution.
 bool SeamScreenResolution(int* x, int* y);
-// True when a test font source answered; `installed` tells its answer.
+// True when a test font source answered; `installed` tells its answer (1, 0
+// or -1).
 bool SeamLookUpFont(const char* face, int* family, int* charset, int* installed);

@@ -71,9 +71,10 @@ VELEXPORT int VELAPI VelTextFont3(HVELDOC doc, const char* typeface, int size, u
     }
     UndoOnFailure undo(doc);
     if (!CheckCallSequence(doc, OP_TEXT_FONT)) return undo.Refused();
-    // A font the table cannot take only drops \f; the rest is written.
+    // A font the table cannot take only drops \f; the rest is written. A
+    // lookup of the installed fonts that ran out of memory fails the call.
     int font = FindOrAddFont(doc, typeface, charset);
-    if (!PutCharProps(doc, font, size, style, on)) return 0;
+    if (font == FONT_LOOKUP_FAILED || !PutCharProps(doc, font, size, style, on)) return 0;
     return undo.Commit();
 }
 

@@ -104,6 +104,26 @@ TEST(InstalledFonts, AsTheSystemClassesThem)
     VelTestSetFontSource(FixedFontSource);
 }
 
+#if !defined(_WIN32) && VELRTF_FONT_LOOKUP
+// Memory that runs out inside fontconfig or FreeType fails the call like any
+// other allocation, and nothing is kept of the name: the next call asks again
+// and learns the family. POSIX only: Windows asks EnumFontsA.
+TEST(InstalledFonts, ALookupWithoutMemoryFailsAndIsNotKept)
+{
+    VelTestSetFontSource(nullptr);
+    auto lookUp = [](HVELDOC d) { return PosixForgetFonts(), VelTextFont(d, "Liberation Serif", 12, CHAR_BOLD, 1); };
+    EXPECT_GE(SweepAllocationFailures([](HVELDOC) {}, lookUp), 6);  // fontconfig 4, FreeType 2
+    TestDoc doc;
+    PosixForgetFonts(), VelTestFailAllocation(1);
+    EXPECT_EQ(VelTextFont(doc, "Liberation Mono", 12, 0, 1), 0);
+    VelTestFailAllocation(0);
+    EXPECT_EQ(LastMessage(), "23 AddToFontTable: Ran Out of Memory");
+    EXPECT_EQ(VelTextFont(doc, "Liberation Mono", 12, 0, 1), 1);
+    EXPECT_EQ(doc.get()->FontCount * 0x100 + doc.get()->FontTable[0].Family, 0x130);  // one entry, modern
+    VelTestSetFontSource(FixedFontSource);
+}
+#endif
+
 #if !defined(_WIN32)
 // The rules that class a font from its tables, beyond the families and
 // character sets of the fonts CI installs.

@@ -76,6 +76,7 @@ TEST(FormattingUnit, EveryAllocationFails)
         {WithArial, OP(VelTextFont2(d, "Arial", -21, ~0u, -1, 0)), 1},
         {WithArial, OP(VelTextFont3(d, "Arial", 10, CHAR_CAPS, -1, 1, 1)), 1},
         {FullPending, OP(VelTextFont3(d, "Arial", 0, 0, 204, 0, 0)), 1},
+        {Pending, OP(VelTextFont(d, "Courier New", 12, CHAR_BOLD, 1)), 1},  // asks the installed fonts
         {Pending, VelResetTextProp, 1},
         {Pending, OP(VelCharStyleId(d, 12)), 1},
         {FullPending, OP(VelTextColor(d, 0x123456, 0)), 2},
