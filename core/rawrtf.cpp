@@ -10,12 +10,14 @@
 namespace {
 
 // A word the host may write: printable ASCII other than braces and
-// backslashes. Anything else would be translated or dropped by the text
-// rules, and a backslash left without its word joins what follows into a
-// word of its own (a brace after it, for one, stops closing a group).
+// backslashes, not starting with an apostrophe. Anything else would be
+// translated or dropped by the text rules, and a backslash left without its
+// word joins what follows into a word of its own (a brace after it, for one,
+// stops closing a group); \' starts a hex escape, which takes the next two
+// characters, whatever they are, for its digits.
 bool IsPlainWord(const char* word)
 {
-    if (!word || !word[0]) return false;
+    if (!word || !word[0] || word[0] == '\'') return false;
     for (const char* p = word; *p; ++p) {
         if (*p < 32 || *p > 126 || *p == '{' || *p == '}' || *p == '\\') return false;
     }

@@ -36,6 +36,10 @@ TEST(RawRtf, RefusedInput)
         // Characters the text rules drop or translate would leave a bare backslash.
         {"a word of line feeds", [](HVELDOC) {}, [](HVELDOC d) { return VelInsertControl(d, "\n\n", 0, 0); }, 0, ""},
         {"a word with a brace", [](HVELDOC) {}, [](HVELDOC d) { return VelInsertControl(d, "b{", 0, 0); }, 0, ""},
+        // \' takes the next two characters of the text as hex digits.
+        {"an apostrophe", [](HVELDOC) {}, [](HVELDOC d) { return VelInsertControl(d, "'", 0, 0); }, 0, ""},
+        {"an apostrophe and digits", [](HVELDOC) {}, [](HVELDOC d) { return VelInsertControl(d, "'e9", 1, 0); }, 0, ""},
+        {"a group word of an apostrophe", [](HVELDOC) {}, [](HVELDOC d) { return VelBeginGroup(d, "'", 1); }, 0, ""},
         {"a group word with a tab", [](HVELDOC) {}, [](HVELDOC d) { return VelBeginGroup(d, "\t", 1); }, 0, ""},
     });
     EXPECT_EQ(VelBeginGroup(nullptr, "a", 1) + VelEndGroup(nullptr) + VelInsertControl(nullptr, "a", 0, 0) +
