@@ -18,6 +18,13 @@
 #ifndef VELRTF_H
 #define VELRTF_H
 
+/* The version of this header and of the library built with it (the build
+ * takes its version from these lines). */
+#define VELRTF_VERSION_MAJOR 1
+#define VELRTF_VERSION_MINOR 0
+#define VELRTF_VERSION_PATCH 0
+#define VELRTF_VERSION_STRING "1.0.0"
+
 #include <stddef.h>
 #include <stdint.h>
 
