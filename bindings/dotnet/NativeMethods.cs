@@ -1,11 +1,12 @@
 // The functions of velrtf.h as P/Invoke declarations, one for each export of velrtf.dll.
 //
-// Handles (HVELDOC, HGLOBAL) are IntPtr; int is 32-bit and unsigned is uint; intptr_t is IntPtr. Strings are the
+// Handles (HVELDOC, HGLOBAL, HANDLE) are IntPtr; int is 32-bit and unsigned is uint; intptr_t is IntPtr. Strings are the
 // library's 8-bit ANSI strings (CharSet.Ansi; under Mono on Linux, UTF-8), except the UTF-16 text of
 // VelInsertUText; buffers the library writes into, and byte data, are byte[]. The library name "velrtf" loads
 // velrtf.dll on Windows; on Linux, Velrtf.dll.config maps it to libvelrtf.so.1 for Mono (.NET finds
 // libvelrtf.so by itself). A function that an older library lacks fails only when it is called
-// (EntryPointNotFoundException).
+// (EntryPointNotFoundException). The library's stand-ins for Windows functions on other systems (GlobalAlloc, the
+// metafile and clipboard functions) are not declared: on Windows they are the system's.
 using System;
 using System.Runtime.InteropServices;
 

@@ -209,7 +209,9 @@ namespace Velrtf
         /// <summary>A picture file (bitmap, metafile, JPEG); sizes in twips, 0 for its own; linked when link.</summary>
         public void InsertPicture(string path, int width = 0, int height = 0, bool link = false)
         {
-            Call("VelInsertPictFile", d => NativeMethods.VelInsertPictFile(d, path, width, height, link ? 1 : 0));
+            // 1 also when the file was reported unreadable and nothing was written: the report tells.
+            Call("VelInsertPictFile", d => NativeMethods.VelInsertPictFile(d, path, width, height, link ? 1 : 0) != 0
+                 && NativeMethods.VelGetLastMessage(null, null) == 0 ? 1 : 0);
         }
 
         public void Raw(string rtf) { Call("VelInsertRaw", d => NativeMethods.VelInsertRaw(d, rtf)); }

@@ -1,6 +1,7 @@
 """The Python binding against the library just built (VELRTF_LIBRARY names it): the RTF each family writes, errors,
 loading, and a document opened in LibreOffice. Also: both bindings declare every export of velrtf.h with its
 types."""
+import ctypes
 import os
 import re
 import shutil
@@ -117,19 +118,22 @@ def test_a_missing_library_lists_the_paths_tried(monkeypatch):
     assert missing.value.tried[0][0] == "/nowhere/libvelrtf.so.1" and "/nowhere/libvelrtf.so.1" in str(missing.value)
 
 
-def test_pictures_work_or_fail_only_when_used(tmp_path):
-    bitmap = tmp_path / "dot.bmp"  # a 1x1 24-bit Windows bitmap
-    bitmap.write_bytes(b"BM" + (58).to_bytes(4, "little") + bytes(4) + (54).to_bytes(4, "little") +
-                       (40).to_bytes(4, "little") + (1).to_bytes(4, "little") * 2 + (1).to_bytes(2, "little") +
-                       (24).to_bytes(2, "little") + bytes(4) + (4).to_bytes(4, "little") + bytes(16) +
-                       b"\x00\x00\xff\x00")
+def test_pictures_from_files_and_handles(tmp_path):
+    dib = ((40).to_bytes(4, "little") + (1).to_bytes(4, "little") * 2 + (1).to_bytes(2, "little") +
+           (24).to_bytes(2, "little") + bytes(4) + (4).to_bytes(4, "little") + bytes(16) + b"\x00\x00\xff\x00")
+    bitmap = tmp_path / "dot.bmp"  # a 1x1 24-bit Windows bitmap, red
+    bitmap.write_bytes(b"BM" + (14 + len(dib)).to_bytes(4, "little") + bytes(4) + (54).to_bytes(4, "little") + dib)
+    (tmp_path / "not.bmp").write_bytes(b"not a picture")
+    lib = velrtf.library()
     with velrtf.Document() as doc:
-        if velrtf.library().has("VelInsertPictFile"):
-            doc.insert_picture(bitmap)
-            assert b"{\\pict" in doc.to_bytes()
-        else:
-            with pytest.raises(AttributeError, match="VelInsertPictFile"):
-                doc.insert_picture(bitmap)
+        doc.insert_picture(bitmap, 300, 300)
+        block = lib.VelStrToHandle(dib, len(dib))  # a packed bitmap, as the clipboard holds it
+        doc.paste_picture(8, block)  # CF_DIB; the block stays the host's
+        lib.VelHandleToStr(ctypes.create_string_buffer(len(dib)), len(dib), block)  # frees it
+        with pytest.raises(VelrtfError) as refused:
+            doc.insert_picture(tmp_path / "missing.bmp")
+        assert refused.value.number == 20 and refused.value.caption.endswith("missing.bmp")
+        assert doc.to_bytes().count(b"{\\pict") == 2
 
 
 def _c_types_of_csharp(parameter):
@@ -137,7 +141,7 @@ def _c_types_of_csharp(parameter):
     csharp = " ".join(words[:-1]) if len(words) > 1 else words[0]
     if "LPWStr" in parameter:
         return {"const VELWCHAR*"}
-    return {"IntPtr": {"HVELDOC", "HGLOBAL", "intptr_t", "const LOGFONTA*", "const TEXTMETRICA*"}, "int": {"int"},
+    return {"IntPtr": {"HVELDOC", "HGLOBAL", "HANDLE", "intptr_t", "const LOGFONTA*", "const TEXTMETRICA*"}, "int": {"int"},
             "uint": {"unsigned"}, "UIntPtr": {"size_t"}, "string": {"const char*"},
             "byte[]": {"char*", "const char*"}, "out int": {"int*"}, "void": {"void"}}[csharp]
 
@@ -159,8 +163,7 @@ def test_bindings_declare_every_export_with_its_types(binding):
     declared = _python_declarations() if binding == "python" else _csharp_declarations()
     header = {e.name: e for e in exports(HEADER, "win")}
     assert sorted(set(header) - set(declared)) == []
-    # Bound ahead of the library: the picture functions, until velrtf.h declares them.
-    assert set(declared) - set(header) <= {"VelInsertPictFile", "VelPastePicture"}
+    assert sorted(set(declared) - set(header)) == []
     for name in set(header) & set(declared):
         result, params = declared[name]
         c_types = [e[0] for e in header[name].params]

@@ -19,7 +19,8 @@ else:
     _FILE_NAMES = ["libvelrtf.so.1", "libvelrtf.so"]
 
 # Every export of velrtf.h as "result (parameters)" in the header's C types. The library's stand-ins for the
-# Windows memory functions (GlobalAlloc...) are left out: on Windows they come from the system.
+# Windows functions it provides on other systems (GlobalAlloc, the metafile and clipboard functions...) are left
+# out: on Windows they come from the system.
 SIGNATURES: Dict[str, str] = {
     "VelNewDoc": "HVELDOC ()",
     "VelEndDoc": "int (HVELDOC)",
@@ -91,13 +92,13 @@ SIGNATURES: Dict[str, str] = {
     "VelInsertFootnote": "int (HVELDOC, const char*, const char*)",
     "VelInsertBookmark": "int (HVELDOC, const char*, int)",
     "VelInsertPictFile": "int (HVELDOC, const char*, int, int, int)",
-    "VelPastePicture": "int (HVELDOC, unsigned, HGLOBAL, int, int)",
+    "VelPastePicture": "int (HVELDOC, unsigned, HANDLE, int, int)",
 }
 
 #: The ctypes type of each C type of velrtf.h. Handles are pointers; UTF-16 text is passed as bytes.
 CTYPES: Dict[str, Any] = {
     "void": None, "int": ctypes.c_int, "unsigned": ctypes.c_uint, "intptr_t": ctypes.c_ssize_t,
-    "size_t": ctypes.c_size_t, "HVELDOC": ctypes.c_void_p, "HGLOBAL": ctypes.c_void_p,
+    "size_t": ctypes.c_size_t, "HVELDOC": ctypes.c_void_p, "HGLOBAL": ctypes.c_void_p, "HANDLE": ctypes.c_void_p,
     "const char*": ctypes.c_char_p, "char*": ctypes.c_char_p, "int*": ctypes.POINTER(ctypes.c_int),
     "const VELWCHAR*": ctypes.c_void_p, "const LOGFONTA*": ctypes.c_void_p, "const TEXTMETRICA*": ctypes.c_void_p,
 }

@@ -108,10 +108,11 @@ class Document:
         return data.raw[:length.value - 1]  # without the NUL
 
     # ---- calls and errors -------------------------------------------------------------------------------------
-    def _call(self, name: str, *args: object) -> None:
+    def _call(self, name: str, *args: object, reports_fail: bool = False) -> None:
+        # reports_fail: the call gives 1 even when it reports a failure and writes nothing (pictures).
         lib = self._lib
         lib.VelResetLastMessage()
-        if not getattr(lib, name)(self.handle, *args):
+        if not getattr(lib, name)(self.handle, *args) or (reports_fail and lib.VelGetLastMessage(None, None)):
             raise self._error(name)
 
     def _error(self, name: str) -> VelrtfError:
@@ -368,15 +369,17 @@ class Document:
 
     # ---- pictures ---------------------------------------------------------------------------------------------
     def insert_picture(self, path: StrPath, width: int = 0, height: int = 0, link: bool = False) -> None:
-        """A picture from a file (bitmap, placeable or enhanced metafile, JPEG), `width` and `height` in twips (0:
-        its own size); `link` links the file by name instead of embedding it."""
+        """A picture from a file (bitmap, placeable or enhanced metafile, JPEG with the JFIF marker), `width` and
+        `height` in twips (0: its own size); `link` links the file by name instead of embedding it. A file that
+        cannot be read, or is no such picture, raises VelrtfError and writes nothing."""
         name = os.fspath(path).encode("mbcs") if sys.platform == "win32" else os.fsencode(path)
-        self._call("VelInsertPictFile", name, width, height, 1 if link else 0)
+        self._call("VelInsertPictFile", name, width, height, 1 if link else 0, reports_fail=True)
 
-    def paste_picture(self, format: int, handle: Optional[int] = None, width: int = 0, height: int = 0) -> None:
-        """A picture of clipboard format `format` (CF_DIB 8, CF_METAFILEPICT 3, CF_ENHMETAFILE 14) from the
-        clipboard, or from `handle` when given."""
-        self._call("VelPastePicture", format, handle, width, height)
+    def paste_picture(self, format: int = 0, handle: Optional[int] = None, width: int = 0, height: int = 0) -> None:
+        """A picture the host holds: `handle` (a memory block or metafile handle) of clipboard format `format`
+        (CF_METAFILEPICT 3, CF_DIB 8, CF_ENHMETAFILE 14), or without a handle the clipboard's picture of that
+        format (0: the first of the three it holds). A picture that cannot be written raises VelrtfError."""
+        self._call("VelPastePicture", format, handle, width, height, reports_fail=True)
 
     # ---- direct RTF -------------------------------------------------------------------------------------------
     def group(self, word: Optional[str] = None, star: bool = False) -> "contextlib.AbstractContextManager[Document]":
