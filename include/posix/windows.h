@@ -2,19 +2,22 @@
  * windows.h for velrtf hosts on Linux and other POSIX systems.
  *
  * A host written for Windows includes <windows.h> before velrtf.h. On other
- * systems, put this folder (include/posix) on that host's include path, and
+ * systems, put this folder (include/posix; include/velrtf/posix once
+ * installed) on that host's include path, and
  * the same source compiles unchanged: this header brings in velrtf.h, whose
  * HGLOBAL, GMEM_MOVEABLE, GlobalAlloc, GlobalLock, GlobalUnlock, GlobalSize
  * and GlobalFree the library itself provides, and defines the handful of
  * Windows type names that such hosts commonly use with them. Nothing else of
- * Windows is here. With CMake, link the host to the target velrtf_windows_h
- * as well as velrtf; it adds this folder on systems other than Windows only.
+ * Windows is here. With CMake, link the host to the target velrtf::windows_h
+ * as well as velrtf::velrtf; it adds this folder on systems other than
+ * Windows only. With pkg-config: -I$(pkg-config --variable=windowsincludedir
+ * velrtf).
  */
 #ifndef VELRTF_POSIX_WINDOWS_H
 #define VELRTF_POSIX_WINDOWS_H
 
 #if defined(_WIN32)
-#  error "include/posix/windows.h is for systems other than Windows"
+#  error "velrtf's posix/windows.h is for systems other than Windows"
 #endif
 
 #include <stddef.h>
