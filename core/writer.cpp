@@ -260,12 +260,22 @@ int PutHexBytes(VelDocRecord* doc, const unsigned char* data, int length)
 {
     RtfStream* s = doc->Stream;
     int i = 0;
-    // Byte by byte until a line has just been begun: the owed space and the
-    // first line's break follow the ordinary rules.
-    while (i < length && (s->LineLength != 0 || s->PendingSpace || s->NoBreak || (s->StreamMode & MODE_IN_ESCAPE))) {
+    // Byte by byte while a rule is due: the owed space, a break after a
+    // word, or no soft breaks at all (inside a word or an escape).
+    while (i < length && !NoRuleDue(s)) {
         if (!PutHexByte(doc, data[i++])) return 0;
     }
     if (i >= length) return 1;
+    // No rule fires for a pair begun at 100 characters or fewer, and a line
+    // of hex digits never ends in a space: fill the pending line up to that.
+    int room = (100 - s->LineLength) / 2 + 1;
+    int count = length - i < room ? length - i : room;
+    char* line = s->Line + s->LineLength;
+    for (int k = 0; k < count; ++k, line += 2) std::memcpy(line, kHexPairs.pair[data[i++]], 2);
+    s->LineLength = static_cast<int>(line - s->Line);
+    if (i >= length) return 1;
+    // The next pair breaks the line, as it would one by one.
+    if (!FlushRtfLine(doc)) return 0;
     // From an empty line on, a line is flushed when the pair after its 51st
     // arrives: every full line that has a byte after it goes to the body now.
     int64_t lines = (static_cast<int64_t>(length) - i - 1) / kHexBytesPerLine;
@@ -286,7 +296,7 @@ int PutHexBytes(VelDocRecord* doc, const unsigned char* data, int length)
         s->BodyLength = static_cast<int>(needed);
     }
     // The last line's pairs stay pending; no rule fires before them.
-    char* line = s->Line + s->LineLength;
+    line = s->Line;
     for (; i < length; ++i, line += 2) std::memcpy(line, kHexPairs.pair[data[i]], 2);
     s->LineLength = static_cast<int>(line - s->Line);
     return 1;

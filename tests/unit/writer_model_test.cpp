@@ -122,6 +122,41 @@ TEST(WriterUnit, BodyGrowsByAQuarterOrToWhatIsNeeded)
     EXPECT_EQ(NextBodyCapacity(2000000000, 0x7FFFFFFF), -1);          // beyond 32-bit lengths
 }
 
+// A run of hex bytes comes out as the bytes one by one would: from any line
+// state (any length, an owed space, a line ending in a space, inside a word
+// or an escape), for lengths around every line boundary and long runs.
+TEST(WriterUnit, HexRunsWriteWhatSingleHexBytesWrite)
+{
+    std::mt19937 random(51);
+    std::string data(12000, '\0');
+    for (char& c : data) c = static_cast<char>(random());
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+    for (int round = 0; round < 4000; ++round) {
+        std::string text;
+        for (size_t i = random() % 320; i > 0; --i) text += "ab cdefg hi"[random() % 11];
+        unsigned state = random() % 8;
+        int start = static_cast<int>(random() % 1000);
+        int length = round < 600 ? round % 300 : static_cast<int>(random() % (round % 8 == 0 ? 11000 : 400));
+        TestDoc run, single;
+        for (HVELDOC doc : {run.get(), single.get()}) {
+            if (state == 0) FlushRtfLine(doc);
+            PutRtfText(doc, text.data(), static_cast<int>(text.size()));
+            if (state == 1) PutWord(doc, "bin");  // a space is owed
+            if (state == 2) doc->Stream->NoBreak = 1;
+            if (state == 3) doc->Stream->StreamMode |= MODE_IN_ESCAPE;
+        }
+        ASSERT_EQ(PutHexBytes(run, bytes + start, length), 1);
+        for (int i = 0; i < length; ++i) ASSERT_EQ(PutHexByte(single, bytes[start + i]), 1);
+        const RtfStream* a = run.get()->Stream;
+        const RtfStream* b = single.get()->Stream;
+        ASSERT_EQ(std::string(a->Body, static_cast<size_t>(a->BodyLength)),
+                  std::string(b->Body, static_cast<size_t>(b->BodyLength)))
+            << "round " << round << ", state " << state << ", length " << length;
+        ASSERT_EQ(Pending(run), Pending(single)) << "round " << round;
+        ASSERT_EQ(a->PendingSpace, b->PendingSpace);
+    }
+}
+
 TEST(WriterUnit, RandomOperationsMatchTheModel)
 {
     std::mt19937 random(7);
