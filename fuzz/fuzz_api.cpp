@@ -3,75 +3,16 @@
 // crash, leak or overrun, and every save must give well-formed RTF: braces
 // balanced, no line longer than 302 bytes with its CR LF.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
+#include "fuzz_support.h"
 #include "platform/seams.h"
 #include "velrtf.h"
 
-namespace {
-
-struct Input {
-    const uint8_t* data;
-    size_t size;
-    size_t at = 0;
-    unsigned Byte() { return at < size ? data[at++] : 0; }
-    int Int()
-    {
-        unsigned kind = Byte();
-        if (kind < 200) return static_cast<int>(kind) * 37 - 100;  // mostly small values
-        int value = 0;
-        for (int i = 0; i < 4; ++i) value = static_cast<int>((static_cast<unsigned>(value) << 8) | Byte());
-        return value;
-    }
-    // A short string of any bytes, no braces or backslashes when `plain`.
-    std::string Text(bool plain = false)
-    {
-        std::string text;
-        for (unsigned n = Byte() % 40; n > 0; --n) {
-            char c = static_cast<char>(Byte());
-            if (c == 0 || (plain && (c == '{' || c == '}' || c == '\\'))) c = 'x';
-            text += c;
-        }
-        return text;
-    }
-};
-
-[[noreturn]] void Fail(const char* why, const std::string& rtf)
-{
-    std::fprintf(stderr, "fuzz: %s in\n%s\n", why, rtf.c_str());
-    std::abort();
-}
-
-void CheckWellFormed(const std::string& rtf)
-{
-    int depth = 0;
-    // The writer's lines start with the body; the font table before it has
-    // a layout of its own.
-    size_t lineStart = rtf.find("\\ansi\\ftnbj");
-    for (size_t i = 0; i < rtf.size(); ++i) {
-        char c = rtf[i];
-        if (c == '\\') {
-            ++i;  // an escape or the first letter of a word: never a brace of the structure
-        } else if (c == '{') {
-            ++depth;
-        } else if (c == '}' && --depth < 0) {
-            Fail("a brace closes more than was opened", rtf);
-        } else if (c == '\n' && i > lineStart) {
-            if (i + 1 - lineStart > 302) Fail("a line passes 302 bytes", rtf);
-            lineStart = i + 1;
-        }
-    }
-    if (depth != 0) Fail("braces do not balance", rtf);
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Input in{data, size};
+    QuietReports();
+    FuzzInput in{data, size};
     HVELDOC doc = VelNewDoc();
     if (!doc) return 0;
     VelSetFlags(doc, 1, DOCFLAG_QUIET);
@@ -138,16 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case 43: VelInsertRaw(doc, in.Text(true).c_str()); break;
         }
         VelTestFailAllocation(0);
-        if (op % 8 == 0) {
-            int length = 0;
-            HGLOBAL block = VelGetData(doc, &length);
-            if (block) {
-                std::string rtf(length, '\0');
-                VelHandleToStr(rtf.data(), length, block);
-                rtf.pop_back();
-                CheckWellFormed(rtf);
-            }
-        }
+        if (op % 8 == 0) SavedAndChecked(doc);
     }
     VelEndDoc(doc);
     return 0;

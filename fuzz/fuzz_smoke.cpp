@@ -1,7 +1,9 @@
-// Runs the fuzz target over a fixed set of pseudo-random inputs, so that
-// every test run, sanitizers included, drives the whole API at random.
+// Runs a fuzz target over a fixed set of pseudo-random inputs, so that every
+// test run, sanitizers included, drives it at random. The argument is the
+// number of inputs (3000 unless given).
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <vector>
 
