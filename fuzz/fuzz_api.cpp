@@ -1,7 +1,8 @@
 // Drives the whole API with calls decoded from the input: any sequence, any
 // arguments, failed allocations now and then. Whatever happens, nothing may
 // crash, leak or overrun, and every save must give well-formed RTF: braces
-// balanced, no line longer than 302 bytes with its CR LF.
+// balanced, no line longer than 302 bytes with its CR LF, no line ending
+// right after a backslash.
 #include <cstdint>
 #include <string>
 
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::string s = in.Text();
         int a = in.Int(), b = in.Int(), c = in.Int(), d = in.Int();
         unsigned u = static_cast<unsigned>(in.Int());
-        switch (op % 44) {
+        switch (op % 45) {
         case 0: VelInsertText(doc, s.c_str()); break;
         case 1: {
             std::u16string units;
@@ -77,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         case 42: VelInsertControl(doc, s.empty() ? "x" : in.Text(true).c_str(), a & 1, b); break;
         case 43: VelInsertRaw(doc, in.Text(true).c_str()); break;
+        case 44: VelInsertPictFile(doc, s.c_str(), a, b, 1); break;  // a linked picture: any path
         }
         VelTestFailAllocation(0);
         if (op % 8 == 0) SavedAndChecked(doc);

@@ -24,6 +24,10 @@ void CheckWellFormed(const std::string& rtf)
     for (size_t i = 0; i < rtf.size(); ++i) {
         char c = rtf[i];
         if (c == '\\') {
+            // A line end right after a backslash reads as a paragraph mark.
+            if (i + 1 < rtf.size() && (rtf[i + 1] == '\r' || rtf[i + 1] == '\n')) {
+                FuzzFail("a line ends right after a backslash", rtf);
+            }
             ++i;  // an escape or the first letter of a word: never a brace of the structure
         } else if (c == '{') {
             ++depth;
