@@ -282,7 +282,13 @@ int PutHexBytes(VelDocRecord* doc, const unsigned char* data, int length)
     if (lines > 0) {
         constexpr int kLineBytes = 2 * kHexBytesPerLine + 2;
         int64_t needed = static_cast<int64_t>(s->BodyLength) + lines * kLineBytes;
-        if (needed > s->BodyCapacity && !GrowBody(doc, needed, "FlushRtfLine")) return 0;
+        if (needed > s->BodyCapacity) {
+            // Room for the last line and the group's end too, so that they
+            // do not grow a large body by another quarter.
+            int64_t room = needed + kLineBytes + 16;
+            if (room > kMaxBlockSize) room = needed;
+            if (!GrowBody(doc, room, "FlushRtfLine")) return 0;
+        }
         char* out = s->Body + s->BodyLength;
         for (int64_t n = 0; n < lines; ++n) {
             for (int k = 0; k < kHexBytesPerLine; ++k) {
