@@ -4,10 +4,10 @@
 // size, the placeable-metafile key, an enhanced-metafile header with its
 // signature, the JFIF marker, or nothing at all. Sizes and the text before
 // the picture (which sets where on its line the hex begins) come from the
-// input, and now and then an allocation fails. Whatever happens, nothing may
-// crash, leak or overrun; every save is well-formed; a call that gives 0
-// leaves the document as it was; and a JPEG or enhanced metafile that was
-// written is the whole file, byte for byte.
+// input, and now and then an allocation fails or a read stops short.
+// Whatever happens, nothing may crash, leak or overrun; every save is
+// well-formed; a call that gives 0 leaves the document as it was; and a JPEG
+// or enhanced metafile that was written is the whole file, byte for byte.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -66,9 +66,9 @@ std::string FilePrefix(FuzzInput& in, unsigned kind)
         default: return head;
         }
     }
-    case 1: return Le32(0x9AC6CDD7);                      // the placeable key
-    case 2: return in.Bytes(40) + Le32(0x464D4520);       // " EMF" at 40
-    case 3: return in.Bytes(6) + "JFIF";                  // the JFIF marker at 6
+    case 1: return Le32(0x9AC6CDD7);                 // the placeable key
+    case 2: return in.Bytes(40) + Le32(0x464D4520);  // " EMF" at 40
+    case 3: return in.Bytes(6) + "JFIF";             // the JFIF marker at 6
     default: return "";
     }
 }
@@ -94,8 +94,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     VelInsertText(doc, before.c_str());
     std::string was = SavedAndChecked(doc);
     if (failure & 0x80) VelTestFailAllocation(1 + static_cast<int>(failure % 8));
+    if (failure & 0x40) VelTestFailFileRead(1 + static_cast<int>(failure / 8 % 4));
     int result = VelInsertPictFile(doc, path.c_str(), width, height, 0);
     VelTestFailAllocation(0);
+    VelTestFailFileRead(0);
     std::string rtf = SavedAndChecked(doc);
     if (!result && rtf != was) FuzzFail("a call that gave 0 changed the document", rtf);
     std::string hex;
