@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <random>
+#include <set>
 
 std::string SavedRtf(HVELDOC doc)
 {
@@ -27,17 +30,54 @@ std::string LastMessage()
     return std::to_string(number) + " " + caption + ": " + message;
 }
 
+namespace {
+
+// Scratch files belong to the process that names them: their names start
+// with a number drawn once per process, so that test programs running side
+// by side (ctest -j, other checkouts on the machine) never write each
+// other's files; they are removed when the process ends.
+std::string NewPrefix()
+{
+    char prefix[24];
+    std::snprintf(prefix, sizeof prefix, "t%u-", static_cast<unsigned>(std::random_device{}()));
+    return prefix;
+}
+
+struct ScratchFiles {
+    std::mutex lock;
+    std::string prefix = NewPrefix();
+    std::set<std::string> paths;
+    ~ScratchFiles()
+    {
+        for (const std::string& path : paths) std::remove(path.c_str());
+    }
+};
+
+ScratchFiles& Scratch()
+{
+    static ScratchFiles files;
+    return files;
+}
+
+}  // namespace
+
 std::string TempPath(const std::string& name)
 {
 #ifdef _WIN32
     const char* dir = std::getenv("TEMP");
-    std::string base = dir ? dir : ".";
-    return base + "\\" + name;
+    std::string path = dir ? dir : ".";
+    path += '\\';
 #else
     const char* dir = std::getenv("TMPDIR");
-    std::string base = dir ? dir : "/tmp";
-    return base + "/" + name;
+    std::string path = dir ? dir : "/tmp";
+    path += '/';
 #endif
+    ScratchFiles& scratch = Scratch();
+    std::lock_guard<std::mutex> guard(scratch.lock);
+    path += scratch.prefix;
+    path += name;
+    scratch.paths.insert(path);
+    return path;
 }
 
 std::string ReadFileBytes(const std::string& path)

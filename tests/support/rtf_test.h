@@ -36,7 +36,8 @@ std::string Document(const std::string& body);
 inline const std::string kCrLf = "\r\n";
 // The last stored report as "number caption: text".
 std::string LastMessage();
-// A path for a scratch file in the system's temporary folder.
+// A path for a scratch file in the system's temporary folder, of this
+// process alone; the file is removed when the process ends.
 std::string TempPath(const std::string& name);
 // The bytes of a file ("<missing>" when it cannot be read).
 std::string ReadFileBytes(const std::string& path);
