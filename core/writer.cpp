@@ -261,8 +261,10 @@ int PutHexBytes(VelDocRecord* doc, const unsigned char* data, int length)
     RtfStream* s = doc->Stream;
     int i = 0;
     // Byte by byte while a rule is due: the owed space, a break after a
-    // word, or no soft breaks at all (inside a word or an escape).
-    while (i < length && !NoRuleDue(s)) {
+    // word, or no soft breaks at all (inside a word or an escape), and in raw
+    // text, which ends no line.
+    bool raw = s->StreamMode & MODE_RAW_BACKSLASH;
+    while (i < length && (raw || !NoRuleDue(s))) {
         if (!PutHexByte(doc, data[i++])) return 0;
     }
     if (i >= length) return 1;

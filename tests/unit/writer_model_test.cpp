@@ -123,8 +123,9 @@ TEST(WriterUnit, BodyGrowsByAQuarterOrToWhatIsNeeded)
 }
 
 // A run of hex bytes comes out as the bytes one by one would: from any line
-// state (any length, an owed space, a line ending in a space, inside a word
-// or an escape), for lengths around every line boundary and long runs.
+// state (any length, an owed space, a line ending in a space, inside a word,
+// an escape or raw text), for lengths around every line boundary and long
+// runs.
 TEST(WriterUnit, HexRunsWriteWhatSingleHexBytesWrite)
 {
     std::mt19937 random(51);
@@ -134,7 +135,7 @@ TEST(WriterUnit, HexRunsWriteWhatSingleHexBytesWrite)
     for (int round = 0; round < 4000; ++round) {
         std::string text;
         for (size_t i = random() % 320; i > 0; --i) text += "ab cdefg hi"[random() % 11];
-        unsigned state = random() % 8;
+        unsigned state = random() % 9;
         int start = static_cast<int>(random() % 1000);
         int length = round < 600 ? round % 300 : static_cast<int>(random() % (round % 8 == 0 ? 11000 : 400));
         TestDoc run, single;
@@ -144,6 +145,7 @@ TEST(WriterUnit, HexRunsWriteWhatSingleHexBytesWrite)
             if (state == 1) PutWord(doc, "bin");  // a space is owed
             if (state == 2) doc->Stream->NoBreak = 1;
             if (state == 3) doc->Stream->StreamMode |= MODE_IN_ESCAPE;
+            if (state == 4) doc->Stream->StreamMode |= MODE_RAW_BACKSLASH;
         }
         ASSERT_EQ(PutHexBytes(run, bytes + start, length), 1);
         for (int i = 0; i < length; ++i) ASSERT_EQ(PutHexByte(single, bytes[start + i]), 1);
