@@ -58,7 +58,8 @@ struct FuzzInput {
 void QuietReports();
 // Prints why and the document, then aborts.
 [[noreturn]] void FuzzFail(const char* why, const std::string& rtf);
-// Braces balanced, no line of the body longer than 302 bytes with its CR LF,
+// Braces balanced, no line of the body longer than 302 bytes with its CR LF
+// (but for one holding a linked picture's instruction, which is never split),
 // and no line ending right after a backslash.
 void CheckWellFormed(const std::string& rtf);
 // The document's RTF as VelGetData gives it ("" when that fails), checked
