@@ -175,6 +175,10 @@ VELEXPORT HANDLE VELAPI SetClipboardData(unsigned format, HANDLE data);
 /* The clipboard's object of `format` (it stays the clipboard's), or 0; the
  * clipboard must be open. */
 VELEXPORT HANDLE VELAPI GetClipboardData(unsigned format);
+/* The number of the clipboard format registered under `name` (compared
+ * without regard to case), registered now when it is new: 0xC000 and up; 0
+ * for an empty name. */
+VELEXPORT unsigned VELAPI RegisterClipboardFormatA(const char* name);
 /* Non-zero when the clipboard holds `format`; it need not be open. */
 VELEXPORT int VELAPI IsClipboardFormatAvailable(unsigned format);
 
@@ -228,6 +232,13 @@ typedef struct VelDocRecord* HVELDOC;
 /* Document flags (VelSetFlags). */
 #define DOCFLAG_QUIET       0x1u /* store reports for VelGetLastMessage, show nothing */
 #define DOCFLAG_ONE_MESSAGE 0x2u /* after one message box, drop later reports */
+/* Pictures as hosts have them today, beyond the classic kinds:
+ * VelInsertPictFile also embeds PNG files and every JPEG (Exif, Adobe,
+ * progressive...), each with its pixel size (\picw, \pich) and, asked for
+ * at size 0, its natural size (\picwgoal, \pichgoal); VelPastePicture also
+ * takes PNG under the registered clipboard format "PNG", first of all with
+ * format 0. Without the flag the output is exactly as without it before. */
+#define DOCFLAG_MODERN_PICTURES 0x4u
 
 /* ---- Character formatting ---------------------------------------------- */
 #define CHAR_ULINE   0x00001u /* \ul */

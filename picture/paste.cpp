@@ -188,6 +188,16 @@ bool GetEmfBits(void* metafile, OurBlock& block, uint32_t* length)
     return fetched;
 }
 
+// A PNG in a memory block, as programs put it on the clipboard under the
+// registered format "PNG". 1, or 0 after a report.
+int PastePng(VelDocRecord* doc, HGLOBAL handle, int width, int height)
+{
+    LockedBlock locked(handle);
+    if (!locked.data) return ReportError(doc, ERR_BUFFER_LOCK, "Clipboard");
+    if (!IsPng(locked.data, locked.Size())) return ReportError(doc, ERR_READ_PICTURE, nullptr);
+    return PutModernPicture(doc, locked.data, locked.Size(), width, height);
+}
+
 int VelPasteEmf(VelDocRecord* doc, void* handle, int width, int height)
 {
     void* copy = PlatCopyEnhMetafile(handle);
@@ -220,10 +230,13 @@ VELEXPORT int VELAPI VelPastePicture(HVELDOC doc, unsigned format, HANDLE handle
     if (!doc) return 0;
     UndoOnFailure undo(doc);
     if (!CheckCallSequence(doc, OP_PASTE_PICTURE)) return undo.Refused();
+    // Documents that read PNG take it first: it is lossless, the best the
+    // clipboard offers.
+    unsigned png = (doc->DocFlags & DOCFLAG_MODERN_PICTURES) ? PlatRegisterClipboardFormat("PNG") : 0;
     if (format == 0) {
         if (handle) return 0;
-        for (unsigned choice : {kMetafilePict, kDib, kEnhMetafile}) {
-            if (PlatClipboardHasFormat(choice)) {
+        for (unsigned choice : {png, kMetafilePict, kDib, kEnhMetafile}) {
+            if (choice && PlatClipboardHasFormat(choice)) {
                 format = choice;
                 break;
             }
@@ -235,13 +248,14 @@ VELEXPORT int VELAPI VelPastePicture(HVELDOC doc, unsigned format, HANDLE handle
         if (!PlatOpenClipboard()) return ReportError(doc, ERR_CLIPBOARD_BUSY, "");
         clipboard.opened = true;
     }
-    bool known = format == kMetafilePict || format == kDib || format == kEnhMetafile;
+    bool known = format == kMetafilePict || format == kDib || format == kEnhMetafile || (png && format == png);
     void* object = handle ? handle : known ? PlatClipboardData(format) : nullptr;
     if (known && !object) return ReportError(doc, ERR_CLIPBOARD_DATA, "");
     int64_t before = int64_t{doc->Stream->BodyLength} + doc->Stream->LineLength;
     if (format == kMetafilePict) PasteMetafilePict(doc, object, width, height);
     if (format == kDib) PasteDib(doc, object, width, height);
     if (format == kEnhMetafile && !VelPasteEmf(doc, object, width, height)) return 0;
+    if (png && format == png && !PastePng(doc, object, width, height)) return 0;
     // A picture stands in the paragraph, which is open from now on.
     if (int64_t{doc->Stream->BodyLength} + doc->Stream->LineLength != before) doc->ParaClosed = 0;
     return undo.Commit();

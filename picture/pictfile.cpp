@@ -19,6 +19,7 @@ enum PictureKind {
     PICT_JPEG = 3,
     PICT_EMF = 5,
     PICT_FAILED = 7,
+    PICT_MODERN = 8,  // a PNG, or a JPEG without the JFIF marker (DOCFLAG_MODERN_PICTURES)
 };
 
 constexpr int kFileHeaderSize = 14;
@@ -69,7 +70,7 @@ bool IsJfif(const unsigned char* bytes)
     return bytes[6] == 'J' && bytes[7] == 'F' && bytes[8] == 'I' && bytes[9] == 'F';
 }
 
-int ProbePictureFile(VelDocRecord* doc, const char* fileName, int report)
+int ProbePictureFile(VelDocRecord* doc, const char* fileName, int report, bool modern)
 {
     PictureFile picture(fileName);
     if (!picture.file) {
@@ -79,6 +80,7 @@ int ProbePictureFile(VelDocRecord* doc, const char* fileName, int report)
     unsigned char head[kEmfHeaderSize];
     int64_t got = ReadUpTo(picture.file, kFileHeaderSize, head);
     if (got > 10 && IsJfif(head)) return PICT_JPEG;
+    if (modern && (IsAnyJpeg(head, got) || IsPng(head, got))) return PICT_MODERN;
     if (got < kFileHeaderSize) {
         if (report) ReportError(doc, ERR_READ_PICTURE, nullptr);
         return PICT_FAILED;
@@ -229,6 +231,15 @@ int InsertJpegFile(VelDocRecord* doc, const char* fileName, int width, int heigh
     return PutJpegPicture(doc, block.data, static_cast<int>(count), width, height);
 }
 
+// A PNG or any JPEG, with the size its header gives.
+int InsertModernFile(VelDocRecord* doc, const char* fileName, int width, int height)
+{
+    OurBlock block;
+    int64_t count = 0;
+    if (!ReadWholeFile(doc, fileName, block, &count)) return 0;
+    return PutModernPicture(doc, block.data, count, width, height);
+}
+
 }  // namespace
 
 extern "C" {
@@ -244,11 +255,16 @@ VELEXPORT int VELAPI VelInsertPictFile(HVELDOC doc, const char* fileName, int wi
     if (link) {
         result = PutLinkedPicture(doc, fileName, width, height);
     } else {
-        switch (ProbePictureFile(doc, fileName, 1)) {
+        bool modern = doc->DocFlags & DOCFLAG_MODERN_PICTURES;
+        switch (ProbePictureFile(doc, fileName, 1, modern)) {
         case PICT_BMP: result = InsertBmpFile(doc, fileName, width, height); break;
         case PICT_WMF: result = InsertWmfFile(doc, fileName, width, height); break;
         case PICT_EMF: result = InsertEmfFile(doc, fileName, width, height); break;
-        case PICT_JPEG: result = InsertJpegFile(doc, fileName, width, height); break;
+        case PICT_JPEG:
+            result = modern ? InsertModernFile(doc, fileName, width, height)
+                            : InsertJpegFile(doc, fileName, width, height);
+            break;
+        case PICT_MODERN: result = InsertModernFile(doc, fileName, width, height); break;
         default: result = 0; break;
         }
     }

@@ -56,6 +56,27 @@ DibLayout PackedDibLayout(const unsigned char* header);
 // reporting error 23 under "hInfo".
 unsigned char* NormalizeDib(VelDocRecord* doc, const unsigned char* core, int* length);
 
+// ---- PNG and every JPEG -------------------------------------------------------------
+// Read only for documents with DOCFLAG_MODERN_PICTURES.
+
+// A JPEG of any kind: it starts with the SOI marker and another marker.
+bool IsAnyJpeg(const unsigned char* data, int64_t length);
+// The 8-byte PNG signature.
+bool IsPng(const unsigned char* data, int64_t length);
+// The size in pixels from the JPEG's frame header, or from the PNG's IHDR;
+// false when there is none, or a dimension is 0 or beyond a million.
+bool JpegPixelSize(const unsigned char* data, int64_t length, int* width, int* height);
+bool PngPixelSize(const unsigned char* data, int64_t length, int* width, int* height);
+// The PNG's bytes up to the end of its IEND chunk (all of them without one).
+int64_t PngLength(const unsigned char* data, int64_t length);
+// {\pict\<blip> with the pixel size and the goal size: the asked one when
+// both are positive, otherwise the natural one at the screen resolution.
+int PutSizedPicture(VelDocRecord* doc, const char* blip, const unsigned char* data, int length, int pixelWidth,
+                    int pixelHeight, int width, int height);
+// A PNG or a JPEG with its size; one without a readable size reports 21
+// ("Error reading the picture file") and gives 0.
+int PutModernPicture(VelDocRecord* doc, const unsigned char* data, int64_t length, int width, int height);
+
 // ---- Linked pictures ------------------------------------------------------------
 
 // An INCLUDEPICTURE field for `fileName`, the size kept in the library's own

@@ -5,9 +5,12 @@
 // metafile is deleted, a metafile picture's block is freed with its
 // metafile, any other format's memory block is freed. No format is made
 // from another.
+#include <cctype>
 #include <map>
 #include <mutex>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "platform.h"
 
@@ -18,7 +21,21 @@ struct Clipboard {
     bool open = false;
     std::thread::id holder;
     std::map<unsigned, HANDLE> objects;
+    std::vector<std::string> registered;  // format 0xC000 + i, names as first registered
 };
+
+constexpr unsigned kFirstRegisteredFormat = 0xC000;
+
+bool SameName(const std::string& a, const char* b)
+{
+    size_t i = 0;
+    for (; i < a.size() && b[i]; ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return i == a.size() && !b[i];
+}
 
 Clipboard& TheClipboard()
 {
@@ -67,6 +84,11 @@ int PlatClipboardHasFormat(unsigned format)
 void* PlatClipboardData(unsigned format)
 {
     return GetClipboardData(format);
+}
+
+unsigned PlatRegisterClipboardFormat(const char* name)
+{
+    return RegisterClipboardFormatA(name);
 }
 
 // The Windows names, exported for hosts on this system.
@@ -129,6 +151,23 @@ VELEXPORT HANDLE VELAPI GetClipboardData(unsigned format)
     if (!HeldHere(clipboard)) return nullptr;
     auto found = clipboard.objects.find(format);
     return found == clipboard.objects.end() ? nullptr : found->second;
+}
+
+VELEXPORT unsigned VELAPI RegisterClipboardFormatA(const char* name)
+{
+    if (!name || !name[0]) return 0;
+    Clipboard& clipboard = TheClipboard();
+    try {
+        std::lock_guard<std::mutex> guard(clipboard.lock);
+        for (size_t i = 0; i < clipboard.registered.size(); ++i) {
+            if (SameName(clipboard.registered[i], name)) return kFirstRegisteredFormat + static_cast<unsigned>(i);
+        }
+        if (clipboard.registered.size() >= 0x4000) return 0;
+        clipboard.registered.emplace_back(name);
+        return kFirstRegisteredFormat + static_cast<unsigned>(clipboard.registered.size() - 1);
+    } catch (...) {
+        return 0;
+    }
 }
 
 VELEXPORT int VELAPI IsClipboardFormatAvailable(unsigned format)

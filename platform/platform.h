@@ -85,6 +85,9 @@ void PlatCloseClipboard();
 int PlatClipboardHasFormat(unsigned format);
 // The clipboard's object of a format, or 0; it stays the clipboard's.
 void* PlatClipboardData(unsigned format);
+// The number of the format registered under `name` (registered now if it is
+// new), or 0 on failure.
+unsigned PlatRegisterClipboardFormat(const char* name);
 
 // ---- User interface and display --------------------------------------------
 // A modal message box with an OK button; `caption` is never null here.

@@ -265,6 +265,11 @@ void* PlatClipboardData(unsigned format)
     return GetClipboardData(format);
 }
 
+unsigned PlatRegisterClipboardFormat(const char* name)
+{
+    return RegisterClipboardFormatA(name);
+}
+
 // ---- User interface and display ---------------------------------------------------
 
 void PlatMessageBox(const char* text, const char* caption)
