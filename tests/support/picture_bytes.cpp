@@ -81,6 +81,63 @@ std::string JfifJpeg(size_t size)
     return jpeg + "\xFF\xD9";
 }
 
+namespace {
+
+std::string Be32(uint32_t value)
+{
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
+            static_cast<char>(value)};
+}
+
+uint32_t Crc32(const std::string& bytes)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char b : bytes) {
+        crc ^= b;
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    return ~crc;
+}
+
+std::string PngChunk(const char* type, const std::string& data)
+{
+    std::string typed = type + data;
+    return Be32(static_cast<uint32_t>(data.size())) + typed + Be32(Crc32(typed));
+}
+
+}  // namespace
+
+std::string RgbPng(int width, int height)
+{
+    std::string raw;  // each row: filter 0, then red, green, blue
+    for (int y = 0; y < height; ++y) {
+        raw += '\0';
+        for (int x = 0; x < width; ++x) {
+            raw += static_cast<char>(x * 255 / (width > 1 ? width - 1 : 1));
+            raw += static_cast<char>(y * 255 / (height > 1 ? height - 1 : 1));
+            raw += static_cast<char>((x / 8 + y / 8) % 2 ? 200 : 60);
+        }
+    }
+    std::string zlib = "\x78\x01";
+    uint32_t a = 1, b = 0;
+    for (unsigned char c : raw) {
+        a = (a + c) % 65521;
+        b = (b + a) % 65521;
+    }
+    for (size_t at = 0; at < raw.size() || at == 0; at += 65535) {
+        size_t n = raw.size() - at < 65535 ? raw.size() - at : 65535;
+        zlib += static_cast<char>(at + n >= raw.size() ? 1 : 0);
+        zlib += Le16(static_cast<unsigned>(n)) + Le16(static_cast<unsigned>(~n & 0xFFFF));
+        zlib += raw.substr(at, n);
+        if (raw.empty()) break;
+    }
+    zlib += Be32((b << 16) | a);
+    std::string header = Be32(static_cast<uint32_t>(width)) + Be32(static_cast<uint32_t>(height));
+    header += std::string("\x08\x02\x00\x00\x00", 5);
+    return std::string("\x89PNG\r\n\x1a\n", 8) + PngChunk("IHDR", header) + PngChunk("IDAT", zlib) +
+           PngChunk("IEND", "");
+}
+
 std::string Hex(const std::string& bytes)
 {
     static const char kDigits[] = "0123456789abcdef";

@@ -29,6 +29,9 @@ std::string EnhMetafile(int boundsRight, int boundsBottom, int deviceWidth, int 
                         int millimetresHeight, const std::string& records = "", uint32_t nBytes = 0);
 // The start of a JFIF file, then `size` bytes of data and the end marker.
 std::string JfifJpeg(size_t size = 16);
+// A PNG that readers can decode: width x height RGB pixels in bands of
+// colour, compressed with stored (uncompressed) deflate blocks.
+std::string RgbPng(int width, int height);
 
 // The bytes as lower-case hex digits, as a picture group holds them.
 std::string Hex(const std::string& bytes);
