@@ -1,6 +1,6 @@
 // PNG and every JPEG at their true size (DOCFLAG_MODERN_PICTURES): the size
-// read from a JPEG's frame header or a PNG's IHDR, the registered clipboard
-// format "PNG", and pictures whose size cannot be read.
+// read from a JPEG's frame header or a PNG's IHDR, the registered format
+// "PNG" by handle, and pictures whose size cannot be read.
 #include <gtest/gtest.h>
 
 #include "picture_bytes.h"
@@ -151,18 +151,6 @@ TEST(ModernPictures, RegisteredPngFormat)
     HGLOBAL block = BlockOf(png + std::string(7, '\0'));
     EXPECT_EQ(VelPastePicture(doc, format, block, 0, 0), 1);
     GlobalFree(block);
-    // From the clipboard, format 0 takes PNG first; without the flag the bitmap.
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    ASSERT_TRUE(SetClipboardData(CF_DIB, BlockOf(PackedDib(2, 2, 24))));
-    ASSERT_TRUE(SetClipboardData(format, BlockOf(png)));
-    CloseClipboard();
-    EXPECT_EQ(VelPastePicture(doc, 0, nullptr, 0, 0), 1);
-    EXPECT_EQ(BodyOf(doc), "\\sectd" + Sized("pngblip", 64, 32, png) + Sized("pngblip", 64, 32, png));
-    TestDoc classic;
-    EXPECT_EQ(VelPastePicture(classic, 0, nullptr, 0, 0), 1);
-    EXPECT_NE(BodyOf(classic).find("\\dibitmap0"), std::string::npos);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    CloseClipboard();
+    EXPECT_EQ(BodyOf(doc), "\\sectd" + Sized("pngblip", 64, 32, png));
+    // From the clipboard: see Pictures.Clipboard, the one test that uses it.
 }

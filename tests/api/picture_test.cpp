@@ -378,6 +378,20 @@ TEST(Pictures, Clipboard)
         EXPECT_EQ(BodyOf(synthesized), "\\sectd") << "mapping mode " << mode;
     }
 #endif
+    // A PNG under the registered format "PNG": documents that read PNG take it
+    // first with format 0, the others the bitmap.
+    const std::string png = RgbPng(4, 2);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    ASSERT_TRUE(SetClipboardData(CF_DIB, BlockOf(kDib2x2)));
+    ASSERT_TRUE(SetClipboardData(RegisterClipboardFormatA("PNG"), BlockOf(png)));
+    CloseClipboard();
+    TestDoc modern, classic;
+    VelSetFlags(modern, 1, DOCFLAG_MODERN_PICTURES);
+    EXPECT_EQ(VelPastePicture(modern, 0, nullptr, 0, 0) + VelPastePicture(classic, 0, nullptr, 0, 0), 2);
+    EXPECT_EQ(BodyOf(modern), "\\sectd{\\pict\\pngblip\\picw4\\pich2\\picwgoal" + N(Twips(4)) + "\\pichgoal" +
+                                  N(Twips(2)) + " " + Hex(png) + "}");
+    EXPECT_EQ(BodyOf(classic), "\\sectd" + DibWords(24, 8, 2, 2) + Hex(kDib2x2) + "}");
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
