@@ -71,12 +71,14 @@ namespace Velrtf
     {
         IntPtr handle;
 
-        public RtfDocument()
+        /// <param name="modernPictures">DOCFLAG_MODERN_PICTURES: also embed PNG and every JPEG at their true
+        /// size, and paste PNG under the clipboard format "PNG".</param>
+        public RtfDocument(bool modernPictures = false)
         {
             NativeMethods.VelSetFlags(IntPtr.Zero, 1, 0x1);  // DOCFLAG_QUIET, for reports without a document too
             handle = NativeMethods.VelNewDoc();
             if (handle == IntPtr.Zero) throw RtfException.Last("VelNewDoc");
-            NativeMethods.VelSetFlags(handle, 1, 0x1);
+            NativeMethods.VelSetFlags(handle, 1, modernPictures ? 0x5u : 0x1u);
         }
 
         /// <summary>The document handle (HVELDOC) for NativeMethods.</summary>

@@ -134,6 +134,14 @@ def test_pictures_from_files_and_handles(tmp_path):
             doc.insert_picture(tmp_path / "missing.bmp")
         assert refused.value.number == 20 and refused.value.caption.endswith("missing.bmp")
         assert doc.to_bytes().count(b"{\\pict") == 2
+    png = (b"\x89PNG\r\n\x1a\n" + (13).to_bytes(4, "big") + b"IHDR" + (3).to_bytes(4, "big") * 2 + bytes(9) +
+           bytes(4) + b"IEND" + bytes(4))
+    (tmp_path / "dot.png").write_bytes(png)
+    with velrtf.Document(modern_pictures=True) as doc:
+        doc.insert_picture(tmp_path / "dot.png")
+        assert b"{\\pict\\pngblip\\picw3\\pich3\\picwgoal45\\pichgoal45" in doc.to_bytes()
+    with pytest.raises(VelrtfError), velrtf.Document() as doc:
+        doc.insert_picture(tmp_path / "dot.png")  # not without the flag
 
 
 def _c_types_of_csharp(parameter):

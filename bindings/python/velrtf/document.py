@@ -55,12 +55,15 @@ class Document:
     Every call that the library refuses raises VelrtfError. The raw functions stay reachable for anything this
     class does not cover: `velrtf.library().VelInsertControl(doc.handle, b"ul", 0, 0)`."""
 
-    def __init__(self) -> None:
+    def __init__(self, modern_pictures: bool = False) -> None:
+        """`modern_pictures` (DOCFLAG_MODERN_PICTURES) also embeds PNG and every JPEG (Exif, progressive...) at
+        their true size, and pastes PNG under the clipboard format "PNG"."""
         self._lib: Library = library()
         self._handle: Optional[int] = self._lib.VelNewDoc()
         if not self._handle:
             raise self._error("VelNewDoc")
-        self._lib.VelSetFlags(self._handle, 1, 0x1)  # DOCFLAG_QUIET: failures become exceptions
+        # DOCFLAG_QUIET: failures become exceptions; DOCFLAG_MODERN_PICTURES when asked.
+        self._lib.VelSetFlags(self._handle, 1, 0x1 | (0x4 if modern_pictures else 0))
 
     # ---- lifecycle --------------------------------------------------------------------------------------------
     @property
@@ -369,9 +372,10 @@ class Document:
 
     # ---- pictures ---------------------------------------------------------------------------------------------
     def insert_picture(self, path: StrPath, width: int = 0, height: int = 0, link: bool = False) -> None:
-        """A picture from a file (bitmap, placeable or enhanced metafile, JPEG with the JFIF marker), `width` and
-        `height` in twips (0: its own size); `link` links the file by name instead of embedding it. A file that
-        cannot be read, or is no such picture, raises VelrtfError and writes nothing."""
+        """A picture from a file (bitmap, placeable or enhanced metafile, JPEG with the JFIF marker; with
+        modern_pictures also PNG and every JPEG), `width` and `height` in twips (0: its own size); `link` links the
+        file by name instead of embedding it. A file that cannot be read, or is no such picture, raises
+        VelrtfError and writes nothing."""
         name = os.fspath(path).encode("mbcs") if sys.platform == "win32" else os.fsencode(path)
         self._call("VelInsertPictFile", name, width, height, 1 if link else 0, reports_fail=True)
 
