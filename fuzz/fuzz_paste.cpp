@@ -1,7 +1,8 @@
 // The readers of pictures the host holds: any bytes as a packed bitmap in a
 // memory block (CF_DIB), as a metafile picture whose mapping mode and extents
 // come from the input and whose metafile holds the rest (CF_METAFILEPICT),
-// or as an enhanced metafile (CF_ENHMETAFILE). The metafiles get a header
+// as an enhanced metafile (CF_ENHMETAFILE), or as a PNG under the registered
+// format "PNG" (read by documents that ask for it). The metafiles get a header
 // valid enough for the system to make a handle of them; every field the
 // reader trusts is still the input's. Each is handed over as a handle or
 // through the clipboard, by its format or with format 0, and now and then an
@@ -139,6 +140,17 @@ HostObject EnhancedMetafile(FuzzInput& in)
     return object;
 }
 
+// A PNG in a block under the registered format "PNG": the signature and an
+// IHDR chunk whose sizes, like all that follows, are the input's.
+HostObject PngBlock(FuzzInput& in)
+{
+    HostObject object;
+    object.format = RegisterClipboardFormatA("PNG");
+    object.bytes = std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) + in.Rest();
+    object.handle = BlockOf(object.bytes.data(), object.bytes.size());
+    return object;
+}
+
 // Puts the object on the clipboard, which owns it from then on.
 bool ToClipboard(HostObject& object)
 {
@@ -166,7 +178,8 @@ const char* PictureWord(unsigned format)
     switch (format) {
     case CF_DIB: return "\\dibitmap";
     case CF_METAFILEPICT: return "\\wmetafile";
-    default: return "\\emfblip";
+    case CF_ENHMETAFILE: return "\\emfblip";
+    default: return "\\pngblip";
     }
 }
 
@@ -180,9 +193,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     unsigned failure = in.Byte();
     int width = in.Int(), height = in.Int();
     std::string before(in.Byte(), 'x');
-    HostObject object = choice % 3 == 0 ? PackedDib(in) : choice % 3 == 1 ? MetafilePicture(in) : EnhancedMetafile(in);
+    HostObject object = choice % 4 == 0   ? PackedDib(in)
+                        : choice % 4 == 1 ? MetafilePicture(in)
+                        : choice % 4 == 2 ? EnhancedMetafile(in)
+                                          : PngBlock(in);
     // By handle, from the clipboard by format, or from the clipboard with format 0.
-    unsigned route = (choice / 3) % 3;
+    unsigned route = (choice / 4) % 3;
     unsigned format = object.format;
     HANDLE handle = object.handle;
     if (!handle) route = 0;
@@ -201,7 +217,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         EmptyTheClipboard();
         return 0;
     }
-    VelSetFlags(doc, 1, DOCFLAG_QUIET);
+    // Documents that read PNG now and then (PNG first with format 0).
+    VelSetFlags(doc, 1, DOCFLAG_QUIET | ((failure & 0x20) ? DOCFLAG_MODERN_PICTURES : 0));
     VelInsertText(doc, before.c_str());
     std::string was = SavedAndChecked(doc);
     if (failure & 0x80) VelTestFailAllocation(1 + static_cast<int>(failure % 8));

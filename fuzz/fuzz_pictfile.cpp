@@ -2,7 +2,9 @@
 // picks what the file starts with, so that the probe sends inputs to every
 // reader: a bitmap file header with its offset to the bits and its header
 // size, the placeable-metafile key, an enhanced-metafile header with its
-// signature, the JFIF marker, or nothing at all. Sizes and the text before
+// signature, the JFIF marker, any JPEG's start, a PNG's signature and IHDR
+// (read when the document asks for them), or nothing at all. Sizes and the
+// text before
 // the picture (which sets where on its line the hex begins) come from the
 // input, and now and then an allocation fails or a read stops short.
 // Whatever happens, nothing may crash, leak or overrun; every save is
@@ -69,6 +71,12 @@ std::string FilePrefix(FuzzInput& in, unsigned kind)
     case 1: return Le32(0x9AC6CDD7);                 // the placeable key
     case 2: return in.Bytes(40) + Le32(0x464D4520);  // " EMF" at 40
     case 3: return in.Bytes(6) + "JFIF";             // the JFIF marker at 6
+    case 4: return std::string("\xFF\xD8\xFF", 3);  // any JPEG, read with DOCFLAG_MODERN_PICTURES
+    case 5: {
+        // A PNG's signature and an IHDR chunk of any size (read with the flag).
+        std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
+        return png + in.Bytes(8);
+    }
     default: return "";
     }
 }
@@ -79,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     QuietReports();
     FuzzInput in{data, size};
-    unsigned kind = in.Byte() % 5;
+    unsigned kind = in.Byte() % 7;
     unsigned failure = in.Byte();
     int width = in.Int(), height = in.Int();
     std::string before(in.Byte(), 'x');
@@ -90,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     HVELDOC doc = VelNewDoc();
     if (!doc) return 0;
-    VelSetFlags(doc, 1, DOCFLAG_QUIET);
+    VelSetFlags(doc, 1, DOCFLAG_QUIET | ((failure & 0x20) ? DOCFLAG_MODERN_PICTURES : 0));
     VelInsertText(doc, before.c_str());
     std::string was = SavedAndChecked(doc);
     if (failure & 0x80) VelTestFailAllocation(1 + static_cast<int>(failure % 8));
@@ -103,6 +111,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string hex;
     if (result && (PictureHex(rtf, "\\jpegblip", &hex) || PictureHex(rtf, "\\emfblip", &hex)) && hex != HexOf(file)) {
         FuzzFail("the picture's data is not the file", rtf);
+    }
+    // A PNG is the file up to the end of its IEND chunk.
+    if (result && PictureHex(rtf, "\\pngblip", &hex) && HexOf(file).compare(0, hex.size(), hex) != 0) {
+        FuzzFail("the PNG's data is not the start of the file", rtf);
     }
     // Text after the picture continues its last line by the usual rules.
     VelInsertText(doc, "after {the} picture");
