@@ -604,18 +604,22 @@ VELEXPORT int VELAPI VelInsertBookmark(HVELDOC doc, const char* name, int start)
  * natural size at the screen resolution (96 pixels per inch on Linux).
  *
  * Results to know: after a picture's first header has been accepted, a
- * reader that fails (memory, a short read, a header that contradicts its
- * data) reports its error, writes nothing and still returns 1; check
- * VelGetLastMessage when that matters. A failed allocation or a picture too
- * large for the document never leaves part of a picture behind. */
+ * reader that fails (memory, a short read, a metafile that cannot be copied,
+ * a packed bitmap shorter than its header says) reports its error, writes
+ * nothing and still returns 1; check VelGetLastMessage when that matters. A
+ * failed allocation or a picture too large for the document never leaves
+ * part of a picture behind. */
 
 /* Embeds the picture file `fileName`, recognised by its content: a Windows
  * bitmap (.bmp), a placeable Windows metafile (.wmf), an enhanced metafile
  * (.emf) or a JPEG file with the JFIF marker. Any other file (PNG, a JPEG
  * that starts with an Exif segment) gives 0 without a report. A file that
  * cannot be opened reports 20 with the file name as caption; one too short
- * reports 21 or 17; a bitmap file whose headers contradict its length
- * reports 1 and gives 0. With `link` non-zero the file is not read: an
+ * reports 21 or 17; a bitmap file whose bits would begin inside its headers
+ * or past its end, or whose header block is cut short, reports 1 and gives
+ * 0 (the bits are the rest of the file, as many as it holds). With
+ * DOCFLAG_MODERN_PICTURES, PNG and every JPEG are read too. With `link`
+ * non-zero the file is not read: an
  * INCLUDEPICTURE field names it (any path, existing or not) and 1 is
  * returned. */
 VELEXPORT int VELAPI VelInsertPictFile(HVELDOC doc, const char* fileName, int width, int height, int link);
