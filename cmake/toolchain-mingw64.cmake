@@ -14,7 +14,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Everything the programs need is linked in: no runtime DLLs to ship.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-find_program(VELRTF_WINE NAMES wine wine64 PATHS /usr/lib/wine)
-if(VELRTF_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${VELRTF_WINE})
+# The 64-bit loader by its own path: on a machine that also has 32-bit Wine,
+# /usr/bin/wine starts the 32-bit loader instead.
+find_program(VELRTF_WINE64 NAMES wine64 PATHS /usr/lib/wine)
+if(VELRTF_WINE64)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${VELRTF_WINE64})
 endif()
