@@ -9,6 +9,12 @@ Every export is declared on a line of its own that starts `VELEXPORT <type> VELA
 writes the module-definition file of velrtf.dll: `LIBRARY velrtf.dll`, then every export of the header in its
 order. Given the .def that the linker wrote (`-Wl,--output-def`), each name takes the linker's decorated form
 (`VelNewDoc@0` for a 32-bit stdcall export; x64 names are plain), and the two must name the same functions.
+
+    velrtf_exports.py calls HEADER OUT
+
+writes, for a C program that includes velrtf.h, one line per Windows export:
+`VELRTF_EXPORT(name, result type, (parameter types), ARG(type) + ARG(type)...)`, the last being the bytes its
+arguments take on the stack once the program defines ARG.
 """
 import re
 import sys
@@ -70,6 +76,21 @@ def linker_names(linker_def):
     return names
 
 
+def stack_bytes(export):
+    """The bytes the arguments of a 32-bit stdcall export take on the stack: the n of VelNewDoc@n."""
+    wide = ("double", "int64_t", "uint64_t", "long long", "unsigned long long")
+    return sum(8 if t in wide else 4 for t, _ in export.params)
+
+
+def write_calls(header, out):
+    with open(out, "w") as f:
+        f.write("/* Written from velrtf.h by cmake/velrtf_exports.py. */\n")
+        for e in exports(header):
+            types = [t for t, _ in e.params]
+            f.write("VELRTF_EXPORT(%s, %s, (%s), %s)\n" % (
+                e.name, e.result, ", ".join(types) or "void", " + ".join("ARG(%s)" % t for t in types) or "0"))
+
+
 def write_def(header, out, linker_def=None):
     names = [e.name for e in exports(header)]
     decorated = linker_names(linker_def) if linker_def else {n: n for n in names}
@@ -83,5 +104,7 @@ def write_def(header, out, linker_def=None):
 if __name__ == "__main__":
     if len(sys.argv) in (4, 5) and sys.argv[1] == "def":
         write_def(*sys.argv[2:])
+    elif len(sys.argv) == 4 and sys.argv[1] == "calls":
+        write_calls(*sys.argv[2:])
     else:
         sys.exit(__doc__)
