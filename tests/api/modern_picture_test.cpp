@@ -5,25 +5,8 @@
 
 #include "picture_bytes.h"
 #include "rtf_cases.h"
-#include "system_expect.h"
 
 namespace {
-
-int Twips(int pixels)
-{
-    int dpi = ExpectedDpi() ? ExpectedDpi() : 96;
-    return (pixels * 1440 + dpi / 2) / dpi;
-}
-
-std::string Be16(unsigned value)
-{
-    return {static_cast<char>((value >> 8) & 0xFF), static_cast<char>(value & 0xFF)};
-}
-
-std::string Be32(uint32_t value)
-{
-    return Be16(value >> 16) + Be16(value & 0xFFFF);
-}
 
 // A JPEG segment: the marker, its length, its bytes.
 std::string Segment(unsigned marker, const std::string& bytes)
@@ -50,13 +33,9 @@ std::string Jpeg(const std::string& first, unsigned frame, unsigned width, unsig
 const std::string kJfif = Segment(0xE0, std::string("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14));
 const std::string kExif = Segment(0xE1, std::string("Exif\0\0MM\0*\0\0\0\x08", 14));
 
-std::string Png(uint32_t width, uint32_t height, const std::string& after = "")
+std::string Png(uint32_t width, uint32_t height)
 {
-    auto chunk = [](const char* type, const std::string& data) {
-        return Be32(static_cast<uint32_t>(data.size())) + type + data + Be32(0x12345678);
-    };
-    return std::string("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", Be32(width) + Be32(height) + std::string("\x08\x02\0\0\0", 5)) +
-           chunk("IDAT", "xyz") + chunk("IEND", "") + after;
+    return ::Png(width, height, "xyz");
 }
 
 // The group of a sized picture at its natural size, or at the given one.
@@ -82,7 +61,10 @@ void Modern(HVELDOC doc)
 TEST(ModernPictures, SizedGroups)
 {
     const std::string exif = Jpeg(kExif, 0xC0, 640, 480), progressive = Jpeg(kExif, 0xC2, 300, 200);
-    const std::string jfif = Jpeg(kJfif, 0xC1, 33, 17), png = Png(800, 600), padded = Png(10, 10, "trailing");
+    const std::string jfif = Jpeg(kJfif, 0xC1, 33, 17), png = Png(800, 600), padded = Png(10, 10) + "trailing";
+    const unsigned pngFormat = RegisterClipboardFormatA("PNG");
+    EXPECT_GE(pngFormat, 0xC000u);
+    EXPECT_EQ(RegisterClipboardFormatA("png"), pngFormat);
     ExpectBodies({
         {"Exif JPEG at its natural size and at an asked one",
          [&](HVELDOC d) { Modern(d), Insert(d, exif), Insert(d, exif, 2880, 1440); },
@@ -102,7 +84,11 @@ TEST(ModernPictures, SizedGroups)
              EXPECT_EQ(Insert(d, padded + std::string(100, 'x')) + Insert(d, exif + std::string(100, 'x')), 0);
          },
          ""},
+        {"a PNG by handle under the registered format: the block may be larger than the PNG",
+         [&](HVELDOC d) { EXPECT_EQ((Modern(d), PasteBlock(d, pngFormat, Png(64, 32) + std::string(7, '\0'))), 1); },
+         "\\sectd" + Sized("pngblip", 64, 32, Png(64, 32))},
     });
+    // From the clipboard: see Pictures.Clipboard, the one test that uses it.
 }
 
 TEST(ModernPictures, UnreadableSizes)
@@ -130,27 +116,7 @@ TEST(ModernPictures, UnreadableSizes)
         EXPECT_EQ(Insert(doc, c.bytes), 0) << c.what;
         EXPECT_EQ(LastMessage(), "21 : Error reading the picture file") << c.what;
         EXPECT_EQ(SavedRtf(doc), before) << c.what;
-        HGLOBAL block = BlockOf(c.bytes);
-        unsigned format = RegisterClipboardFormatA("PNG");
-        int result = VelPastePicture(doc, format, block, 0, 0);
-        GlobalFree(block);
-        EXPECT_EQ(result, 0) << c.what;
+        EXPECT_EQ(PasteBlock(doc, RegisterClipboardFormatA("PNG"), c.bytes), 0) << c.what;
         EXPECT_EQ(SavedRtf(doc), before) << c.what;
     }
-}
-
-TEST(ModernPictures, RegisteredPngFormat)
-{
-    const std::string png = Png(64, 32);
-    unsigned format = RegisterClipboardFormatA("PNG");
-    EXPECT_GE(format, 0xC000u);
-    EXPECT_EQ(RegisterClipboardFormatA("png"), format);
-    // By handle: the block may be larger than the PNG.
-    TestDoc doc;
-    Modern(doc);
-    HGLOBAL block = BlockOf(png + std::string(7, '\0'));
-    EXPECT_EQ(VelPastePicture(doc, format, block, 0, 0), 1);
-    GlobalFree(block);
-    EXPECT_EQ(BodyOf(doc), "\\sectd" + Sized("pngblip", 64, 32, png));
-    // From the clipboard: see Pictures.Clipboard, the one test that uses it.
 }

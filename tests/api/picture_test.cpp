@@ -7,21 +7,8 @@
 
 #include "picture_bytes.h"
 #include "rtf_cases.h"
-#include "system_expect.h"
 
 namespace {
-
-// The screen resolution of this run: the document's pictures are measured by it.
-int Dpi()
-{
-    return ExpectedDpi() ? ExpectedDpi() : 96;
-}
-
-// Twips of `pixels` at the screen resolution, rounded as the library rounds.
-int Twips(int pixels)
-{
-    return (pixels * 1440 + Dpi() / 2) / Dpi();
-}
 
 std::string N(int value)
 {
@@ -50,15 +37,6 @@ std::string WindowedMetafile(const std::string& metafile, int left, int top, int
 std::string Emf96(int width, int height, uint32_t nBytes = 0)
 {
     return EnhMetafile(width, height, 960, 480, 254, 127, "", nBytes);
-}
-
-// Pastes bytes held in a new block, and releases the block.
-int PasteBlock(HVELDOC doc, unsigned format, const std::string& bytes, int width = 0, int height = 0)
-{
-    HGLOBAL block = BlockOf(bytes);
-    int result = VelPastePicture(doc, format, block, width, height);
-    GlobalFree(block);
-    return result;
 }
 
 int PasteEmf(HVELDOC doc, const std::string& bytes, int width = 0, int height = 0)
@@ -93,10 +71,11 @@ TEST(Pictures, Groups)
 {
     const std::string jpeg = JfifJpeg(), meta = Metafile(), emf = Emf96(96, 48);
     const std::string placeable = PlaceableMetafile(0, 0, 96, 96, 96), bmp = BitmapFile(kDib2x2, 40);
-    // The widened colour table of a core header: blue, green, red, 0.
-    std::string widened;
+    // A core header's bitmap as written: an info header, the colour table
+    // widened (blue, green, red, 0), the bits.
+    std::string widened = Le32(40) + Le32(2) + Le32(2) + Le16(1) + Le16(8) + std::string(24, '\0');
     for (int i = 0; i < 256; ++i) widened += {static_cast<char>(i), static_cast<char>(2 * i), '\x7f', '\0'};
-    const std::string core8 = PackedDib(2, 2, 8, true);
+    widened += kCoreHeader8.substr(12 + 768);
     ExpectBodies({
         {"JPEG file at its own size: no size words at all",
          [&](HVELDOC d) { EXPECT_EQ(InsertFile(d, jpeg), 1); }, "\\sectd{\\pict\\jpegblip0 " + Hex(jpeg) + "}"},
@@ -144,14 +123,9 @@ TEST(Pictures, Groups)
         {"32 bits with colour masks: the 52-byte header, then the bits",
          [](HVELDOC d) { PasteBlock(d, CF_DIB, PackedDib(1, 1, 32, false, 0, 3, 4)); },
          "\\sectd" + DibWords(32, 4, 1, 1) + Hex(PackedDib(1, 1, 32, false, 0, 3, 4)) + "}"},
-        {"bitmap file with an 8-bit core header: a 40-byte header and 1024 bytes of widened colours",
-         [&](HVELDOC d) { EXPECT_EQ(InsertFile(d, BitmapFile(core8, 12 + 768)), 1); },
-         "\\sectd" + DibWords(8, 4, 2, 2) + Hex(Le32(40) + Le32(2) + Le32(2) + Le16(1) + Le16(8) + std::string(24, '\0')) +
-             Hex(widened) + Hex(core8.substr(12 + 768)) + "}"},
-        {"pasted core bitmap: the same header block, the bits after the 3-byte colours",
-         [&](HVELDOC d) { PasteBlock(d, CF_DIB, core8); },
-         "\\sectd" + DibWords(8, 4, 2, 2) + Hex(Le32(40) + Le32(2) + Le32(2) + Le16(1) + Le16(8) + std::string(24, '\0')) +
-             Hex(widened) + Hex(core8.substr(12 + 768)) + "}"},
+        {"8-bit core header, in a bitmap file and pasted: a 40-byte header and 1024 bytes of widened colours",
+         [&](HVELDOC d) { EXPECT_EQ(InsertFile(d, BitmapFile(kCoreHeader8, 12 + 768)) + PasteBlock(d, CF_DIB, kCoreHeader8), 2); },
+         "\\sectd" + DibWords(8, 4, 2, 2) + Hex(widened) + "}" + DibWords(8, 4, 2, 2) + Hex(widened) + "}"},
         {"bitmap file: the header block up to the bits, then the bits",
          [&](HVELDOC d) { InsertFile(d, bmp); }, "\\sectd" + DibWords(24, 8, 2, 2) + Hex(kDib2x2) + "}"},
         {"top-down bitmap without a size: no bits",

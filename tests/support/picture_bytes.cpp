@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "rtf_test.h"
+#include "system_expect.h"
 
 std::string Le16(unsigned value)
 {
@@ -13,6 +14,26 @@ std::string Le16(unsigned value)
 std::string Le32(uint32_t value)
 {
     return Le16(value & 0xFFFF) + Le16(value >> 16);
+}
+
+std::string Be16(unsigned value)
+{
+    return {static_cast<char>((value >> 8) & 0xFF), static_cast<char>(value & 0xFF)};
+}
+
+std::string Be32(uint32_t value)
+{
+    return Be16(value >> 16) + Be16(value & 0xFFFF);
+}
+
+int Dpi()
+{
+    return ExpectedDpi() ? ExpectedDpi() : 96;
+}
+
+int Twips(int pixels)
+{
+    return (pixels * 1440 + Dpi() / 2) / Dpi();
 }
 
 std::string PackedDib(int width, int height, int bitCount, bool core, uint32_t colorsUsed, uint32_t compression,
@@ -47,7 +68,7 @@ std::string Metafile(const std::string& records)
     return Le16(1) + Le16(9) + Le16(0x300) + Le32(words) + Le16(0) + Le32(3) + Le16(0) + records + end;
 }
 
-std::string PlaceableMetafile(int left, int top, int right, int bottom, unsigned inch, const std::string& records)
+std::string PlaceableMetafile(int left, int top, int right, int bottom, unsigned inch, const std::string& metafile)
 {
     std::string head = Le32(0x9AC6CDD7) + Le16(0) + Le16(static_cast<unsigned>(left)) +
                        Le16(static_cast<unsigned>(top)) + Le16(static_cast<unsigned>(right)) +
@@ -56,7 +77,7 @@ std::string PlaceableMetafile(int left, int top, int right, int bottom, unsigned
     for (size_t i = 0; i < head.size(); i += 2) {
         checksum ^= static_cast<unsigned char>(head[i]) | (static_cast<unsigned char>(head[i + 1]) << 8);
     }
-    return head + Le16(checksum) + Metafile(records);
+    return head + Le16(checksum) + metafile;
 }
 
 std::string EnhMetafile(int boundsRight, int boundsBottom, int deviceWidth, int deviceHeight, int millimetresWidth,
@@ -83,12 +104,6 @@ std::string JfifJpeg(size_t size)
 
 namespace {
 
-std::string Be32(uint32_t value)
-{
-    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
-            static_cast<char>(value)};
-}
-
 uint32_t Crc32(const std::string& bytes)
 {
     uint32_t crc = 0xFFFFFFFFu;
@@ -106,6 +121,13 @@ std::string PngChunk(const char* type, const std::string& data)
 }
 
 }  // namespace
+
+std::string Png(uint32_t width, uint32_t height, const std::string& data)
+{
+    return std::string("\x89PNG\r\n\x1a\n", 8) +
+           PngChunk("IHDR", Be32(width) + Be32(height) + std::string("\x08\x02\x00\x00\x00", 5)) +
+           PngChunk("IDAT", data) + PngChunk("IEND", "");
+}
 
 std::string RgbPng(int width, int height)
 {
@@ -132,10 +154,7 @@ std::string RgbPng(int width, int height)
         if (raw.empty()) break;
     }
     zlib += Be32((b << 16) | a);
-    std::string header = Be32(static_cast<uint32_t>(width)) + Be32(static_cast<uint32_t>(height));
-    header += std::string("\x08\x02\x00\x00\x00", 5);
-    return std::string("\x89PNG\r\n\x1a\n", 8) + PngChunk("IHDR", header) + PngChunk("IDAT", zlib) +
-           PngChunk("IEND", "");
+    return Png(static_cast<uint32_t>(width), static_cast<uint32_t>(height), zlib);
 }
 
 std::string Hex(const std::string& bytes)
@@ -181,4 +200,12 @@ HGLOBAL MetafilePictOf(int mapMode, int xExt, int yExt, HMETAFILE metafile)
 {
     METAFILEPICT pict{mapMode, xExt, yExt, metafile};
     return BlockOf(std::string(reinterpret_cast<const char*>(&pict), sizeof pict));
+}
+
+int PasteBlock(HVELDOC doc, unsigned format, const std::string& bytes, int width, int height)
+{
+    HGLOBAL block = BlockOf(bytes);
+    int result = VelPastePicture(doc, format, block, width, height);
+    GlobalFree(block);
+    return result;
 }

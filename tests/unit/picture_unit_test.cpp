@@ -21,14 +21,6 @@ namespace {
 
 using Operation = std::function<int(HVELDOC)>;
 
-// A PNG of 30 x 20 pixels: the signature, IHDR, some data, IEND.
-std::string PngFile()
-{
-    std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x1e\0\0\0\x14\x08\x02\0\0\0\0\0\0\0", 33);
-    png += std::string("\0\0\x02\0IDAT", 8) + std::string(512, 'd') + std::string(4, '\0');
-    return png + std::string("\0\0\0\0IEND\xae\x42\x60\x82", 12);
-}
-
 int InsertFile(HVELDOC doc, const std::string& name, const std::string& bytes)
 {
     return VelInsertPictFile(doc, WriteTempFile(name, bytes).c_str(), 0, 0, 0);
@@ -48,7 +40,7 @@ struct HostObjects {
     HMETAFILE metafile = MetafileOf(Metafile(std::string(600, '\0')));
     HGLOBAL pict = MetafilePictOf(MM_ANISOTROPIC, 2540, 1270, metafile);
     HENHMETAFILE emf = EnhMetafileOf(EnhMetafile(200, 100, 960, 480, 254, 127, std::string(600, '\0')));
-    HGLOBAL png = BlockOf(PngFile());
+    HGLOBAL png = BlockOf(Png(30, 20, std::string(512, 'd')));
     HostObjects() = default;
     HostObjects(const HostObjects&) = delete;
     HostObjects& operator=(const HostObjects&) = delete;
@@ -63,9 +55,9 @@ std::vector<Kind> Kinds(const HostObjects& host)
 {
     const std::string jpeg = JfifJpeg(3000), bmp = BitmapFile(PackedDib(40, 30, 24), 40);
     const std::string core = BitmapFile(PackedDib(40, 30, 4, true), 12 + 48);
-    const std::string wmf = PlaceableMetafile(0, 0, 200, 100, 96, std::string(600, '\0'));
+    const std::string wmf = PlaceableMetafile(0, 0, 200, 100, 96, Metafile(std::string(600, '\0')));
     const std::string emf = EnhMetafile(200, 100, 960, 480, 254, 127, std::string(600, '\0'));
-    const std::string png = PngFile();
+    const std::string png = Png(30, 20, std::string(512, 'd'));
     const HostObjects* h = &host;
     return {
         {"JPEG file", [=](HVELDOC d) { return InsertFile(d, "velrtf-unit.jpg", jpeg); }},
