@@ -2,29 +2,20 @@
 // example photograph rewritten to begin with an Exif segment instead of
 // JFIF, a PNG file at its natural size, and a PNG handed over in a block
 // under the registered clipboard format "PNG" at an asked size.
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "picture_bytes.h"
 #include "reader_docs.h"
+#include "rtf_test.h"
 
 namespace {
-
-std::string SavedBeside(const char* name, const std::string& bytes)
-{
-    std::string path = readerDocsFolder + "/" + name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
 
 // The photograph with its JFIF segment (APP0) replaced by a short Exif one
 // (APP1: "Exif", a big-endian TIFF header and an empty directory), as
 // cameras write them.
 std::string ExifPhotograph()
 {
-    std::ifstream photo(VELRTF_EXAMPLE_PICTURES "/landscape.jpg", std::ios::binary);
-    std::string jfif{std::istreambuf_iterator<char>(photo), std::istreambuf_iterator<char>()};
+    std::string jfif = ReadFileBytes(VELRTF_EXAMPLE_PICTURES "/landscape.jpg");
     size_t afterApp0 = 4 + (static_cast<unsigned char>(jfif[4]) << 8 | static_cast<unsigned char>(jfif[5]));
     std::string exif("\xFF\xE1\x00\x16" "Exif\0\0" "MM\0*\0\0\0\x08" "\0\0" "\0\0\0\0", 24);
     return jfif.substr(0, 2) + exif + jfif.substr(afterApp0);
@@ -36,12 +27,10 @@ READER_DOC(pictures_modern)
 {
     VelSetFlags(doc, 1, DOCFLAG_MODERN_PICTURES);
     VelInsertText(doc, "An Exif photograph at its own size:\r\n");
-    VelInsertPictFile(doc, SavedBeside("modern_photo.jpg", ExifPhotograph()).c_str(), 0, 0, 0);
+    VelInsertPictFile(doc, WriteBeside("modern_photo.jpg", ExifPhotograph()).c_str(), 0, 0, 0);
     VelInsertText(doc, "\r\nA PNG at its own size:\r\n");
-    VelInsertPictFile(doc, SavedBeside("modern_bands.png", RgbPng(120, 80)).c_str(), 0, 0, 0);
+    VelInsertPictFile(doc, WriteBeside("modern_bands.png", RgbPng(120, 80)).c_str(), 0, 0, 0);
     VelInsertText(doc, "\r\nA PNG from a block, at 2 x 1.3333 inches:\r\n");
-    HGLOBAL block = BlockOf(RgbPng(90, 60));
-    VelPastePicture(doc, RegisterClipboardFormatA("PNG"), block, 2880, 1920);
-    GlobalFree(block);
+    PasteBlock(doc, RegisterClipboardFormatA("PNG"), RgbPng(90, 60), 2880, 1920);
     VelInsertText(doc, "\r\n");
 }

@@ -5,26 +5,15 @@
 // JPEG is the example photograph. The files are written beside the
 // documents, where the linked pictures find them too.
 #include <cstdint>
-#include <cstring>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "picture_bytes.h"
 #include "reader_docs.h"
+#include "rtf_test.h"
 
 namespace {
-
-std::string Le16(int value)
-{
-    return {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
-}
-
-std::string Le32(int64_t value)
-{
-    return Le16(static_cast<int>(value & 0xFFFF)) + Le16(static_cast<int>((value >> 16) & 0xFFFF));
-}
 
 // A Windows colour value: red in the low byte.
 constexpr int64_t Rgb(int red, int green, int blue)
@@ -41,8 +30,8 @@ std::string ColourEntry(int64_t colour, bool core)  // blue, green, red (and a z
 // A packed bitmap, bottom row first: 24-bit when `palette` is empty (then
 // `pixel` gives colours), otherwise with that colour table filled to 2^bits
 // entries (then `pixel` gives indexes); an info header, or a core header.
-std::string PackedDib(int width, int height, int bits, bool core, std::vector<int64_t> palette,
-                      const std::function<int64_t(int x, int y)>& pixel)
+std::string DrawnDib(int width, int height, int bits, bool core, std::vector<int64_t> palette,
+                     const std::function<int64_t(int x, int y)>& pixel)
 {
     std::string dib = core ? Le32(12) + Le16(width) + Le16(height) + Le16(1) + Le16(bits)
                            : Le32(40) + Le32(width) + Le32(height) + Le16(1) + Le16(bits) + Le32(0) + Le32(0) +
@@ -64,11 +53,6 @@ std::string PackedDib(int width, int height, int bits, bool core, std::vector<in
         dib += row;
     }
     return dib;
-}
-
-std::string BitmapFile(const std::string& dib, int headerBlockLength)
-{
-    return "BM" + Le32(14 + static_cast<int64_t>(dib.size())) + Le32(0) + Le32(14 + headerBlockLength) + dib;
 }
 
 // A Windows metafile's records: the pen takes object slot 0, and each brush
@@ -140,23 +124,6 @@ struct Emf {
 };
 constexpr int kEmfRectangle = 43, kEmfEllipse = 42, kEmfRoundRect = 44;
 
-std::string WriteFile(const char* name, const std::string& bytes)
-{
-    std::string path = readerDocsFolder + "/" + name;
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return path;
-}
-
-HGLOBAL BlockOf(const std::string& bytes)
-{
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    if (void* data = GlobalLock(block)) {
-        std::memcpy(data, bytes.data(), bytes.size());
-        GlobalUnlock(block);
-    }
-    return block;
-}
-
 void Caption(HVELDOC doc, const char* text)
 {
     VelTextFont(doc, "Arial", 9, CHAR_ITALIC, 1), VelInsertText(doc, text), VelResetTextProp(doc);
@@ -185,9 +152,8 @@ READER_DOC(pictures_kinds)
     badge.Filled(kEmfRoundRect, kPink, 0, 0, 191, 47);
     badge.Filled(kEmfEllipse, kWhite, 12, 8, 44, 40);
     std::string badgeBytes = badge.Bytes(192, 48);
-    WriteFile("pictures_badge.emf", badgeBytes);
-    HENHMETAFILE emf = SetEnhMetaFileBits(static_cast<unsigned>(badgeBytes.size()),
-                                          reinterpret_cast<const unsigned char*>(badgeBytes.data()));
+    WriteBeside("pictures_badge.emf", badgeBytes);
+    HENHMETAFILE emf = EnhMetafileOf(badgeBytes);
     VelBeginHdrFtr(doc, HF_HEADER), VelPastePicture(doc, CF_ENHMETAFILE, emf, 0, 0);
     VelInsertText(doc, " Header\r\n"), VelEndHdrFtr(doc), DeleteEnhMetaFile(emf);
 
@@ -198,26 +164,25 @@ READER_DOC(pictures_kinds)
 
     Caption(doc, "Bitmap files with an info header and a core header; a DIB pasted from a memory block\r\n");
     // 96 x 48, 24 bits: a sky gradient, a red sun on a navy baseline.
-    std::string bitmap = PackedDib(96, 48, 24, false, {}, [](int x, int y) {
+    std::string bitmap = DrawnDib(96, 48, 24, false, {}, [](int x, int y) {
         if (y >= 40) return kNavy;
         if ((x - 48) * (x - 48) + (y - 40) * (y - 40) < 26 * 26) return kRed;
         return Rgb(150 + y * 2, 190 + y, 250);
     });
-    VelInsertPictFile(doc, WriteFile("pictures_info.bmp", BitmapFile(bitmap, 40)).c_str(), 0, 0, 0);
+    VelInsertPictFile(doc, WriteBeside("pictures_info.bmp", BitmapFile(bitmap, 40)).c_str(), 0, 0, 0);
     VelInsertText(doc, " ");
     // 64 x 32, 8 bits: a magenta and white checkerboard in a navy frame.
-    std::string core = PackedDib(64, 32, 8, true, {kWhite, kMagenta, kNavy}, [](int x, int y) {
+    std::string core = DrawnDib(64, 32, 8, true, {kWhite, kMagenta, kNavy}, [](int x, int y) {
         if (x < 2 || y < 2 || x > 61 || y > 29) return 2;
         return (x / 8 + y / 8) % 2;
     });
-    VelInsertPictFile(doc, WriteFile("pictures_core.bmp", BitmapFile(core, 12 + 3 * 256)).c_str(), 1920, 960, 0);
+    VelInsertPictFile(doc, WriteBeside("pictures_core.bmp", BitmapFile(core, 12 + 3 * 256)).c_str(), 1920, 960, 0);
     VelInsertText(doc, " ");
     // 80 x 40, 4 bits: cyan diagonal stripes on white.
-    HGLOBAL dib = BlockOf(PackedDib(80, 40, 4, false, {kWhite, kCyan, kNavy}, [](int x, int y) {
+    PasteBlock(doc, CF_DIB, DrawnDib(80, 40, 4, false, {kWhite, kCyan, kNavy}, [](int x, int y) {
         if (y == 0 || y == 39) return 2;
         return (x + y) / 10 % 2;
     }));
-    VelPastePicture(doc, CF_DIB, dib, 0, 0), GlobalFree(dib);
     VelInsertText(doc, "\r\n");
 
     Caption(doc, "A placeable metafile at 1.5 times its size, an enhanced metafile at its natural size\r\n");
@@ -226,19 +191,14 @@ READER_DOC(pictures_kinds)
     drawing.Filled(kRectangle, kPale, 0, 0, 2880, 1440);
     drawing.Filled(kEllipse, kLime, 200, 200, 1800, 1240);
     drawing.Filled(kRectangle, kNavy, 2000, 400, 2600, 1040);
-    std::string placeable = Le32(0x9AC6CDD7) + Le16(0) + Le16(0) + Le16(0) + Le16(2880) + Le16(1440) + Le16(1440) +
-                            Le32(0);
-    int checksum = 0;
-    for (size_t i = 0; i < placeable.size(); i += 2) checksum ^= static_cast<unsigned char>(placeable[i]) |
-                                                                  static_cast<unsigned char>(placeable[i + 1]) << 8;
-    std::string wmf = WriteFile("pictures_drawing.wmf", placeable + Le16(checksum) + drawing.Bytes());
+    std::string wmf = WriteBeside("pictures_drawing.wmf", PlaceableMetafile(0, 0, 2880, 1440, 1440, drawing.Bytes()));
     VelInsertPictFile(doc, wmf.c_str(), 4320, 2160, 0), VelInsertText(doc, " ");
     Emf diagram;  // 240 x 120 pixels: a violet ellipse between two navy bars
     diagram.Filled(kEmfRectangle, kPale, 0, 0, 239, 119);
     diagram.Filled(kEmfEllipse, kViolet, 40, 10, 200, 110);
     diagram.Filled(kEmfRectangle, kNavy, 10, 20, 30, 100);
     diagram.Filled(kEmfRectangle, kNavy, 210, 20, 230, 100);
-    VelInsertPictFile(doc, WriteFile("pictures_diagram.emf", diagram.Bytes(240, 120)).c_str(), 0, 0, 0);
+    VelInsertPictFile(doc, WriteBeside("pictures_diagram.emf", diagram.Bytes(240, 120)).c_str(), 0, 0, 0);
     VelInsertText(doc, "\r\n");
 
     // A metafile picture of 1 in x 0.5 in (hundredths of a millimetre) whose
@@ -249,11 +209,9 @@ READER_DOC(pictures_kinds)
     cell.Filled(kRectangle, kTeal, 0, 0, 1000, 500);
     cell.Filled(kEllipse, kWhite, 300, 100, 700, 400);
     std::string cellBytes = cell.Bytes();
-    WriteFile("pictures_cell.wmf", cellBytes);
-    HMETAFILE metafile = SetMetaFileBitsEx(static_cast<unsigned>(cellBytes.size()),
-                                           reinterpret_cast<const unsigned char*>(cellBytes.data()));
-    METAFILEPICT pict{MM_ANISOTROPIC, 2540, 1270, metafile};
-    HGLOBAL pictBlock = BlockOf(std::string(reinterpret_cast<const char*>(&pict), sizeof pict));
+    WriteBeside("pictures_cell.wmf", cellBytes);
+    HMETAFILE metafile = MetafileOf(cellBytes);
+    HGLOBAL pictBlock = MetafilePictOf(MM_ANISOTROPIC, 2540, 1270, metafile);
     VelBeginTableRow(doc, 0, 0, 0, 0, 108);
     VelNextCellInfo(doc, 2880, 0, 0, 0xFFFFFF, 10, 10, 10, 10, 0);
     VelNextCellInfo(doc, 2880, 0, 0, 0xFFFFFF, 10, 10, 10, 10, 0);
@@ -268,12 +226,11 @@ READER_DOC(pictures_kinds)
 // its line inside the quoted path. Both are named relative to the document.
 READER_DOC(pictures_linked)
 {
-    std::ifstream photo(VELRTF_EXAMPLE_PICTURES "/landscape.jpg", std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(photo), std::istreambuf_iterator<char>()};
-    WriteFile("linked.jpg", bytes);
+    std::string bytes = ReadFileBytes(VELRTF_EXAMPLE_PICTURES "/landscape.jpg");
+    WriteBeside("linked.jpg", bytes);
     VelInsertPictFile(doc, "linked.jpg", 0, 0, 1), VelInsertText(doc, "\r\n");
     const char* name = "linked-with-a-name-long-enough-that-the-ordinary-rules-would-break-its-line-somewhere-"
                        "inside-the-quoted-path-of-the-field-instruction.jpg";
-    WriteFile(name, bytes);
+    WriteBeside(name, bytes);
     VelInsertPictFile(doc, name, 1440, 936, 1), VelInsertText(doc, "\r\n");
 }

@@ -1,9 +1,17 @@
 // Writes every registered reader document into the folder given as the
 // first argument.
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "reader_docs.h"
+
+std::string WriteBeside(const std::string& name, const std::string& bytes)
+{
+    std::string path = readerDocsFolder + "/" + name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
 
 int main(int argc, char** argv)
 {

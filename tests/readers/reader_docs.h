@@ -13,6 +13,9 @@ using BuildReaderDoc = void (*)(HVELDOC doc);
 inline std::vector<std::pair<const char*, BuildReaderDoc>> readerDocs;  // filled before main
 inline std::string readerDocsFolder;  // where the documents go, and files they read (pictures)
 
+// Writes `bytes` as the file `name` in readerDocsFolder; gives its path.
+std::string WriteBeside(const std::string& name, const std::string& bytes);
+
 #define READER_DOC(name)                                                                          \
     static void Build_##name(HVELDOC doc);                                                        \
     static const bool registered_##name = (readerDocs.emplace_back(#name, Build_##name), true); \
