@@ -1,6 +1,7 @@
 // Pictures: the groups of each kind of picture data through the public API,
-// files and handles, the linked picture, and the results and reports of
-// everything that can go wrong.
+// files and handles, the linked picture, PNG and every JPEG at their true
+// size (DOCFLAG_MODERN_PICTURES), and the results and reports of everything
+// that can go wrong.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -47,11 +48,11 @@ int PasteEmf(HVELDOC doc, const std::string& bytes, int width = 0, int height = 
     return result;
 }
 
-int PasteMetafilePict(HVELDOC doc, int mode, int x, int y, int width = 0, int height = 0)
+int PasteMetafilePict(HVELDOC doc, int mode, int x, int y, const std::string& bytes = Metafile())
 {
-    HMETAFILE metafile = MetafileOf(Metafile());
+    HMETAFILE metafile = MetafileOf(bytes);
     HGLOBAL pict = MetafilePictOf(mode, x, y, metafile);
-    int result = VelPastePicture(doc, CF_METAFILEPICT, pict, width, height);
+    int result = VelPastePicture(doc, CF_METAFILEPICT, pict, 0, 0);
     GlobalFree(pict);
     DeleteMetaFile(metafile);
     return result;
@@ -64,6 +65,49 @@ int InsertFile(HVELDOC doc, const std::string& bytes, int width = 0, int height 
 
 const std::string kDib2x2 = PackedDib(2, 2, 24);
 const std::string kCoreHeader8 = PackedDib(2, 2, 8, true);
+
+// A JPEG segment: the marker, its length, its bytes.
+std::string Segment(unsigned marker, const std::string& bytes)
+{
+    std::string segment(1, '\xFF');
+    segment += static_cast<char>(marker);
+    segment += Be16(static_cast<unsigned>(bytes.size() + 2));
+    return segment + bytes;
+}
+
+// A JPEG: SOI, its first segment, a table, the frame header `frame` of a
+// width x height picture, a scan and EOI.
+std::string Jpeg(const std::string& first, unsigned frame, unsigned width, unsigned height)
+{
+    std::string jpeg("\xFF\xD8", 2);
+    jpeg += first;
+    jpeg += Segment(0xC4, std::string(20, '\x01'));
+    jpeg += Segment(frame, std::string(1, 8) + Be16(height) + Be16(width) + std::string("\x01\x01\x11\x00", 4));
+    jpeg += Segment(0xDA, std::string("\x01\x01\x00\x00\x3f\x00", 6));
+    jpeg += std::string("\x12\x34\xFF\x00\x56\xFF\xD9", 7);
+    return jpeg;
+}
+
+const std::string kJfif = Segment(0xE0, std::string("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14));
+const std::string kExif = Segment(0xE1, std::string("Exif\0\0MM\0*\0\0\0\x08", 14));
+
+std::string Png(uint32_t width, uint32_t height)
+{
+    return ::Png(width, height, "xyz");
+}
+
+// The group of a sized picture at its natural size, or at the given one.
+std::string Sized(const char* blip, int width, int height, const std::string& bytes, int gw = 0, int gh = 0)
+{
+    return std::string("{\\pict\\") + blip + "\\picw" + std::to_string(width) + "\\pich" + std::to_string(height) +
+           "\\picwgoal" + std::to_string(gw ? gw : Twips(width)) + "\\pichgoal" + std::to_string(gh ? gh : Twips(height)) +
+           " " + Hex(bytes) + "}";
+}
+
+void Modern(HVELDOC doc)
+{
+    VelSetFlags(doc, 1, DOCFLAG_MODERN_PICTURES);
+}
 
 }  // namespace
 
@@ -156,6 +200,39 @@ TEST(Pictures, Groups)
     });
 }
 
+TEST(ModernPictures, SizedGroups)
+{
+    const std::string exif = Jpeg(kExif, 0xC0, 640, 480), progressive = Jpeg(kExif, 0xC2, 300, 200);
+    const std::string jfif = Jpeg(kJfif, 0xC1, 33, 17), png = Png(800, 600), padded = Png(10, 10) + "trailing";
+    const unsigned pngFormat = RegisterClipboardFormatA("PNG");
+    EXPECT_GE(pngFormat, 0xC000u);
+    EXPECT_EQ(RegisterClipboardFormatA("png"), pngFormat);
+    ExpectBodies({
+        {"Exif JPEG at its natural size and at an asked one",
+         [&](HVELDOC d) { Modern(d), InsertFile(d, exif), InsertFile(d, exif, 2880, 1440); },
+         "\\sectd" + Sized("jpegblip0", 640, 480, exif) + Sized("jpegblip0", 640, 480, exif, 2880, 1440)},
+        {"progressive JPEG; one size of 0 takes the natural size for both",
+         [&](HVELDOC d) { Modern(d), InsertFile(d, progressive, 2880, 0); },
+         "\\sectd" + Sized("jpegblip0", 300, 200, progressive)},
+        {"JFIF JPEG with the flag: sized; without: as always",
+         [&](HVELDOC d) { Modern(d), InsertFile(d, jfif), VelSetFlags(d, 0, DOCFLAG_MODERN_PICTURES), InsertFile(d, jfif); },
+         "\\sectd" + Sized("jpegblip0", 33, 17, jfif) + "{\\pict\\jpegblip0 " + Hex(jfif) + "}"},
+        {"PNG at its natural size and at an asked one; bytes after IEND are left out",
+         [&](HVELDOC d) { Modern(d), InsertFile(d, png), InsertFile(d, png, 100, 200), InsertFile(d, padded); },
+         "\\sectd" + Sized("pngblip", 800, 600, png) + Sized("pngblip", 800, 600, png, 100, 200) +
+             Sized("pngblip", 10, 10, Png(10, 10))},
+        {"without the flag, PNG and Exif are not read",
+         [&](HVELDOC d) {
+             EXPECT_EQ(InsertFile(d, padded + std::string(100, 'x')) + InsertFile(d, exif + std::string(100, 'x')), 0);
+         },
+         ""},
+        {"a PNG by handle under the registered format: the block may be larger than the PNG",
+         [&](HVELDOC d) { EXPECT_EQ((Modern(d), PasteBlock(d, pngFormat, Png(64, 32) + std::string(7, '\0'))), 1); },
+         "\\sectd" + Sized("pngblip", 64, 32, Png(64, 32))},
+    });
+    // From the clipboard: see Pictures.Clipboard, the one test that uses it.
+}
+
 TEST(Pictures, HexLinesAndLongPaths)
 {
     // 200 bytes of JPEG data: the group begins a line, which the data fills
@@ -195,22 +272,18 @@ TEST(Pictures, HexLinesAndLongPaths)
 TEST(Pictures, ResultsAndReports)
 {
     const std::string missing = TempPath("velrtf-no-such-picture.jpg");
-    const std::string png = "\x89PNG\r\n\x1a\n" + std::string(200, 'p');
-    const std::string exif = std::string("\xFF\xD8\xFF\xE1", 4) + Le16(0x2000) + "Exif" + std::string(200, 'e');
     const std::string shortMetafile = PlaceableMetafile(0, 0, 9, 9, 96).substr(0, 30);
     struct Case {
-        const char* what;
+        std::string what;
         Call call;
         int result;
         int number;
         std::string caption;
         bool writes;
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {"a missing file", [&](HVELDOC d) { return VelInsertPictFile(d, missing.c_str(), 0, 0, 0); }, 0, 20, missing, false},
         {"a missing file, linked", [&](HVELDOC d) { return VelInsertPictFile(d, missing.c_str(), 0, 0, 1); }, 1, 0, "", true},
-        {"PNG: not a kind read here", [&](HVELDOC d) { return InsertFile(d, png); }, 0, 0, "", false},
-        {"a JPEG that begins with Exif", [&](HVELDOC d) { return InsertFile(d, exif); }, 0, 0, "", false},
         {"a 12-byte file beginning with BM", [](HVELDOC d) { return InsertFile(d, "BM" + std::string(10, 'b')); }, 0, 21, "", false},
         {"11 bytes with the JFIF marker are a JPEG file",
          [](HVELDOC d) { return InsertFile(d, JfifJpeg().substr(0, 11)); }, 1, 0, "", true},
@@ -249,22 +322,33 @@ TEST(Pictures, ResultsAndReports)
         {"an enhanced metafile that promises more bytes than it has",
          [](HVELDOC d) { return PasteEmf(d, Emf96(10, 10, 500)); }, 0, 13, "VelPasteEmf", false},
         {"a metafile that promises more words than it has",
-         [](HVELDOC d) {
-             std::string bytes = Metafile();
-             bytes[6] = 99;
-             HMETAFILE metafile = MetafileOf(bytes);
-             HGLOBAL pict = MetafilePictOf(MM_TEXT, 10, 10, metafile);
-             int result = VelPastePicture(d, CF_METAFILEPICT, pict, 0, 0);
-             GlobalFree(pict);
-             DeleteMetaFile(metafile);
-             return result;
-         },
-         1, 13, "", false},
+         [](HVELDOC d) { return PasteMetafilePict(d, MM_TEXT, 10, 10, Metafile().replace(6, 1, 1, 99)); }, 1, 13, "", false},
         {"a block that is no block", [](HVELDOC d) { return VelPastePicture(d, CF_DIB, d, 0, 0); }, 1, 12, "Clipboard", false},
         {"an enhanced metafile that is none", [](HVELDOC d) { return VelPastePicture(d, CF_ENHMETAFILE, d, 0, 0); },
          0, 15, "VelPasteEmf", false},
 #endif
     };
+    // With DOCFLAG_MODERN_PICTURES, a PNG or JPEG whose size cannot be read:
+    // from a file 0 and 21, from a block under the format "PNG" 0 and 21.
+    const struct {
+        const char* what;
+        std::string bytes;
+    } unreadable[] = {
+        {"a JPEG cut short in its first segment", Jpeg(kExif, 0xC0, 10, 10).substr(0, 12)},
+        {"a JPEG whose scan comes before any frame header",
+         std::string("\xFF\xD8", 2) + kExif + Segment(0xDA, "abc") + "\xFF\xD9"},
+        {"a JPEG of no height", Jpeg(kExif, 0xC0, 10, 0)},
+        {"a JPEG whose segments do not follow on", std::string("\xFF\xD8\xFF\xE1\x00\x04xx\x12\x34", 10)},
+        {"a PNG cut short before its IHDR ends", Png(10, 10).substr(0, 20)},
+        {"a PNG of no width", Png(0, 10)},
+        {"a PNG of absurd size", Png(0x7FFFFFFF, 10)},
+    };
+    for (const auto& u : unreadable) {
+        cases.push_back({u.what, [&u](HVELDOC d) { return Modern(d), InsertFile(d, u.bytes); }, 0, 21, "", false});
+        cases.push_back({u.what + std::string(", by handle"),
+                         [&u](HVELDOC d) { return Modern(d), PasteBlock(d, RegisterClipboardFormatA("PNG"), u.bytes); },
+                         0, 21, "", false});
+    }
     for (const Case& c : cases) {
         TestDoc doc;
         VelSetFlags(doc, 1, DOCFLAG_QUIET);
@@ -275,6 +359,9 @@ TEST(Pictures, ResultsAndReports)
         char caption[1000] = "";
         EXPECT_EQ(VelGetLastMessage(nullptr, caption), c.number) << c.what << ": " << LastMessage();
         EXPECT_EQ(caption, c.caption) << c.what;
+        if (c.number == 21) {
+            EXPECT_EQ(LastMessage(), "21 : Error reading the picture file") << c.what;
+        }
         EXPECT_EQ(SavedRtf(doc) != before, c.writes) << c.what;
     }
 }
@@ -363,8 +450,7 @@ TEST(Pictures, Clipboard)
     TestDoc modern, classic;
     VelSetFlags(modern, 1, DOCFLAG_MODERN_PICTURES);
     EXPECT_EQ(VelPastePicture(modern, 0, nullptr, 0, 0) + VelPastePicture(classic, 0, nullptr, 0, 0), 2);
-    EXPECT_EQ(BodyOf(modern), "\\sectd{\\pict\\pngblip\\picw4\\pich2\\picwgoal" + N(Twips(4)) + "\\pichgoal" +
-                                  N(Twips(2)) + " " + Hex(png) + "}");
+    EXPECT_EQ(BodyOf(modern), "\\sectd" + Sized("pngblip", 4, 2, png));
     EXPECT_EQ(BodyOf(classic), "\\sectd" + DibWords(24, 8, 2, 2) + Hex(kDib2x2) + "}");
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
