@@ -20,6 +20,7 @@
 namespace {
 
 using Operation = std::function<int(HVELDOC)>;
+const unsigned kModern = DOCFLAG_MODERN_PICTURES;
 
 int InsertFile(HVELDOC doc, const std::string& name, const std::string& bytes)
 {
@@ -70,16 +71,10 @@ std::vector<Kind> Kinds(const HostObjects& host)
         {"core packed bitmap", [h](HVELDOC d) { return VelPastePicture(d, CF_DIB, h->coreDib, 0, 0); }},
         {"metafile picture", [h](HVELDOC d) { return VelPastePicture(d, CF_METAFILEPICT, h->pict, 0, 0); }},
         {"enhanced metafile", [h](HVELDOC d) { return VelPastePicture(d, CF_ENHMETAFILE, h->emf, 0, 0); }},
-        {"PNG file",
-         [=](HVELDOC d) {
-             VelSetFlags(d, 1, DOCFLAG_MODERN_PICTURES);
-             return InsertFile(d, "velrtf-unit.png", png);
-         }},
+        // PNG, read by documents that ask for it.
+        {"PNG file", [=](HVELDOC d) { return VelSetFlags(d, 1, kModern), InsertFile(d, "velrtf-unit.png", png); }},
         {"PNG block",
-         [h](HVELDOC d) {
-             VelSetFlags(d, 1, DOCFLAG_MODERN_PICTURES);
-             return VelPastePicture(d, RegisterClipboardFormatA("PNG"), h->png, 0, 0);
-         }},
+         [h](HVELDOC d) { return VelSetFlags(d, 1, kModern), VelPastePicture(d, RegisterClipboardFormatA("PNG"), h->png, 0, 0); }},
     };
 }
 
