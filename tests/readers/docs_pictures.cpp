@@ -1,9 +1,10 @@
 // Reader documents of pictures: every kind of picture file, the three kinds
 // of picture handle, pictures in a header and in a table cell, and linked
-// pictures. The bitmaps and metafiles are drawn here, byte by byte, each
-// with a colour of its own that the checks look for on the printed page; the
-// JPEG is the example photograph. The files are written beside the
-// documents, where the linked pictures find them too.
+// pictures; PNG and every JPEG (DOCFLAG_MODERN_PICTURES). The bitmaps and
+// metafiles are drawn here, byte by byte, each with a colour of its own that
+// the checks look for on the printed page; the JPEG is the example
+// photograph. The files are written beside the documents, where the linked
+// pictures find them too.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -135,6 +136,17 @@ constexpr int64_t kLime = Rgb(130, 230, 0), kViolet = Rgb(120, 40, 230), kTeal =
 constexpr int64_t kPink = Rgb(250, 90, 160);
 constexpr int64_t kWhite = Rgb(255, 255, 255), kNavy = Rgb(20, 30, 110), kPale = Rgb(235, 235, 225);
 
+// The photograph with its JFIF segment (APP0) replaced by a short Exif one
+// (APP1: "Exif", a big-endian TIFF header and an empty directory), as
+// cameras write them.
+std::string ExifPhotograph()
+{
+    std::string jfif = ReadFileBytes(VELRTF_EXAMPLE_PICTURES "/landscape.jpg");
+    size_t afterApp0 = 4 + (static_cast<unsigned char>(jfif[4]) << 8 | static_cast<unsigned char>(jfif[5]));
+    std::string exif("\xFF\xE1\x00\x16" "Exif\0\0" "MM\0*\0\0\0\x08" "\0\0" "\0\0\0\0", 24);
+    return jfif.substr(0, 2) + exif + jfif.substr(afterApp0);
+}
+
 }  // namespace
 
 // In document order (the header's picture first): an enhanced metafile
@@ -233,4 +245,19 @@ READER_DOC(pictures_linked)
                        "inside-the-quoted-path-of-the-field-instruction.jpg";
     WriteBeside(name, bytes);
     VelInsertPictFile(doc, name, 1440, 936, 1), VelInsertText(doc, "\r\n");
+}
+
+// The example photograph rewritten to begin with an Exif segment instead of
+// JFIF, a PNG file at its natural size, and a PNG handed over in a block
+// under the registered clipboard format "PNG" at an asked size.
+READER_DOC(pictures_modern)
+{
+    VelSetFlags(doc, 1, DOCFLAG_MODERN_PICTURES);
+    VelInsertText(doc, "An Exif photograph at its own size:\r\n");
+    VelInsertPictFile(doc, WriteBeside("modern_photo.jpg", ExifPhotograph()).c_str(), 0, 0, 0);
+    VelInsertText(doc, "\r\nA PNG at its own size:\r\n");
+    VelInsertPictFile(doc, WriteBeside("modern_bands.png", RgbPng(120, 80)).c_str(), 0, 0, 0);
+    VelInsertText(doc, "\r\nA PNG from a block, at 2 x 1.3333 inches:\r\n");
+    PasteBlock(doc, RegisterClipboardFormatA("PNG"), RgbPng(90, 60), 2880, 1920);
+    VelInsertText(doc, "\r\n");
 }

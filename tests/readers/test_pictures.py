@@ -1,4 +1,5 @@
-"""Pictures as LibreOffice (images with their data, format and size, and the printed page) and pandoc read them."""
+"""Pictures as LibreOffice (images with their data, format and size, and the printed page) and pandoc read them;
+PNG and every JPEG (DOCFLAG_MODERN_PICTURES) too."""
 
 import base64, collections, hashlib, pathlib, re, struct, unittest  # noqa: E401
 
@@ -21,6 +22,9 @@ PICTURES = [
     # units of 1/2500 in, so it shows a little wider than 1 in (97 pixels).
     ("cell", "wmf", (1000, 500), (1455, 720), (0, 150, 130)),
 ]
+# Each picture of pictures_modern: its format, its pixel size, its displayed size in twips.
+MODERN = [("image/jpeg", (400, 260), (6000, 3900)), ("image/png", (120, 80), (1800, 1200)),
+          ("image/png", (90, 60), (2880, 1920))]
 # LibreOffice's names of the formats: an enhanced metafile is kept as "x-wmf" too.
 MIME = {"jpeg": "image/jpeg", "bmp": "image/x-MS-bmp", "wmf": "image/x-wmf", "emf": "image/x-wmf"}
 
@@ -56,13 +60,12 @@ def embedded(name):  # the data of each picture group the library wrote, in orde
                                                            r.rtf_text(name))]
 
 
-def walk(node):  # every dict in pandoc's JSON tree
+def pandoc_images(node):  # the contents of each Image in pandoc's JSON tree, in order
     if isinstance(node, dict):
-        yield node
-        node = list(node.values())
-    if isinstance(node, list):
+        yield from [node["c"]] if node.get("t") == "Image" else pandoc_images(list(node.values()))
+    elif isinstance(node, list):
         for child in node:
-            yield from walk(child)
+            yield from pandoc_images(child)
 
 
 def images(root):  # (where, draw:frame, format, data) of each picture LibreOffice keeps, in document order
@@ -113,5 +116,26 @@ class Pictures(unittest.TestCase):
     def test_pandoc_keeps_the_jpeg(self):
         # Named by the SHA-1 of its data; the size only where the library wrote one.
         name = hashlib.sha1(PHOTO.read_bytes()).hexdigest() + ".jpg"
-        self.assertEqual([(node["c"][0][2], node["c"][2][0]) for node in walk(r.pandoc("pictures_kinds")["blocks"])
-                          if node.get("t") == "Image"], [([], name), ([["width", "2.0in"], ["height", "1.3in"]], name)])
+        self.assertEqual([(attr[2], target[0]) for attr, _, target in pandoc_images(r.pandoc("pictures_kinds"))],
+                         [([], name), ([["width", "2.0in"], ["height", "1.3in"]], name)])
+
+
+class ModernPictures(unittest.TestCase):
+    @unittest.skipUnless(r.SOFFICE, "LibreOffice is not installed")
+    def test_libreoffice_keeps_the_bytes_at_the_natural_size(self):
+        found = list(images(r.libreoffice("pictures_modern")))
+        self.assertEqual([mime for _, _, mime, _ in found], [p[0] for p in MODERN])
+        wrote = embedded("pictures_modern")
+        self.assertEqual([data for *_, data in found], wrote)  # byte for byte
+        self.assertEqual(wrote[:2], [(pathlib.Path(r.DOCS) / name).read_bytes()
+                                     for name in ("modern_photo.jpg", "modern_bands.png")])
+        for (_, frame, _, data), (_, pixels, shown) in zip(found, MODERN):
+            self.assertEqual(size(data), pixels)
+            self.assertLessEqual(max(abs(r.twips(frame.get(r.q("svg:" + side))) - twips)
+                                     for side, twips in zip(("width", "height"), shown)), 1, shown)
+
+    @unittest.skipUnless(r.PANDOC, "pandoc is not installed")
+    def test_pandoc_recovers_both(self):
+        self.assertEqual([target[0].rsplit(".", 1)[1] for *_, target in pandoc_images(r.pandoc("pictures_modern"))],
+                         ["jpg", "png", "png"])
+
