@@ -4,9 +4,11 @@
 #include "platform.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -22,12 +24,24 @@
 
 // ---- Movable memory -------------------------------------------------------------
 //
-// A handle is a BlockRecord. Its data lives in a separate allocation that
-// starts with a pointer back to the record, so that the handle can be found
-// from the data pointer (GlobalHandle). Resizing may move the data, as on
-// Windows; large blocks usually grow in place, so a growing document does
-// not hold two copies of itself. Live handles are kept in a registry, so an invalid or freed handle is
-// refused instead of followed.
+// A handle is a BlockRecord. Its data starts kDataOffset bytes into storage
+// whose first bytes hold a pointer back to the record, so that the handle can
+// be found from the data pointer (GlobalHandle). Live handles are kept in a
+// registry, so an invalid or freed handle is refused instead of followed.
+//
+// Small blocks are malloc'd. A block of kMappedFrom bytes or more (a growing
+// document's body, a saved document) lives in a mapping of its own: address
+// space reserved up front, aligned to and advised for huge pages, and made
+// usable in steps of a huge page as the block grows. So a growing block stays
+// where it is and is never copied; past its reservation its pages move to a
+// larger one (mremap: the page tables move, not the bytes). Fresh memory
+// costs one fault per 2 MB instead of one per 4 KB where the system gives
+// huge pages, and no more than it did elsewhere. Each step is committed with
+// mprotect, which fails as an allocation does when the system keeps strict
+// account of memory. The two most recently freed mappings of up to
+// kKeptCommitted bytes are kept, their pages handed back lazily (MADV_FREE),
+// so that the next documents of a process reuse them instead of faulting in
+// fresh memory again, as malloc keeps its heap.
 
 namespace {
 
@@ -35,9 +49,23 @@ struct BlockRecord {
     unsigned char* data;
     size_t size;
     unsigned lockCount;
+    size_t reserved;   // 0: malloc'd storage; otherwise the bytes of its mapping
+    size_t committed;  // of a mapping: the bytes from its start that are usable
 };
 
 constexpr size_t kDataOffset = 16;  // keeps the data 16-byte aligned
+
+constexpr size_t kMappedFrom = size_t{256} << 10;
+constexpr size_t kHugePage = size_t{2} << 20;  // the commit step and the alignment
+constexpr size_t kLeastReserve = size_t{64} << 20;
+constexpr size_t kKeptCommitted = size_t{64} << 20;
+constexpr int kKeptMappings = 2;
+// Linux, with address space to spare (64-bit pointers).
+#if defined(__linux__)
+constexpr bool kMapsLargeBlocks = sizeof(void*) >= 8;
+#else
+constexpr bool kMapsLargeBlocks = false;
+#endif
 
 std::mutex& RegistryLock()
 {
@@ -56,18 +84,216 @@ bool IsLive(const BlockRecord* block)
     return block && Registry().count(block) != 0;
 }
 
-unsigned char* NewData(BlockRecord* owner, size_t bytes)
+size_t RoundUp(size_t n, size_t step)
 {
-    if (bytes > SIZE_MAX - kDataOffset - 1) return nullptr;
-    auto* raw = static_cast<unsigned char*>(std::malloc(bytes + kDataOffset));
-    if (!raw) return nullptr;
-    std::memcpy(raw, &owner, sizeof owner);
-    return raw + kDataOffset;
+    return (n + step - 1) / step * step;
 }
 
-void FreeData(unsigned char* data)
+// A mapping: its start, the bytes reserved, the bytes usable from its start.
+struct Mapping {
+    unsigned char* base;
+    size_t reserved;
+    size_t committed;
+};
+
+#if defined(__linux__)
+
+// Freed mappings kept for reuse; guarded by the registry lock.
+Mapping kept[kKeptMappings];
+
+// Address space for `bytes` (a multiple of a huge page), aligned to a huge
+// page and not yet usable; null when none is left.
+unsigned char* Reserve(size_t bytes)
 {
-    if (data) std::free(data - kDataOffset);
+    size_t span = bytes + kHugePage;
+    void* start = ::mmap(nullptr, span, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (start == MAP_FAILED) return nullptr;
+    auto first = reinterpret_cast<uintptr_t>(start);
+    uintptr_t aligned = RoundUp(first, kHugePage);
+    if (aligned > first) ::munmap(start, aligned - first);
+    if (first + span > aligned + bytes) {
+        ::munmap(reinterpret_cast<void*>(aligned + bytes), first + span - aligned - bytes);
+    }
+    auto* base = reinterpret_cast<unsigned char*>(aligned);
+    ::madvise(base, bytes, MADV_HUGEPAGE);  // where the system offers them; harmless elsewhere
+    return base;
+}
+
+// Reserves room for `needed` bytes and as much again to grow into; null
+// when even the bare need cannot be reserved.
+unsigned char* ReserveFor(size_t needed, size_t* reserved)
+{
+    size_t roomy = RoundUp(std::max(kLeastReserve, needed * 2), kHugePage);
+    unsigned char* base = Reserve(roomy);
+    if (!base) base = Reserve(roomy = RoundUp(needed, kHugePage));
+    *reserved = base ? roomy : 0;
+    return base;
+}
+
+// Makes bytes [from, to) of a mapping usable; false when the system refuses.
+bool Commit(unsigned char* base, size_t from, size_t to)
+{
+    return to <= from || ::mprotect(base + from, to - from, PROT_READ | PROT_WRITE) == 0;
+}
+
+// Gives bytes [from, to) of a mapping back to the system, still reserved.
+void Decommit(unsigned char* base, size_t from, size_t to)
+{
+    if (to <= from) return;
+    if (::mmap(base + from, to - from, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) != MAP_FAILED) {
+        ::madvise(base + from, to - from, MADV_HUGEPAGE);
+    }
+}
+
+// A mapping with `needed` usable bytes: a kept one, or a new one.
+bool NewMapping(size_t needed, Mapping* out)
+{
+    size_t commit = RoundUp(needed, kHugePage);
+    *out = Mapping{};
+    {
+        std::lock_guard<std::mutex> guard(RegistryLock());
+        for (Mapping& mapping : kept) {
+            if (mapping.base && mapping.reserved >= commit) {
+                std::swap(*out, mapping);
+                break;
+            }
+        }
+    }
+    if (!out->base && !(out->base = ReserveFor(needed, &out->reserved))) return false;
+    if (!Commit(out->base, out->committed, commit)) {
+        ::munmap(out->base, out->reserved);
+        return false;
+    }
+    out->committed = std::max(out->committed, commit);
+    return true;
+}
+
+// Frees a mapping, or keeps it for the next one.
+void ReleaseMapping(Mapping mapping)
+{
+    if (mapping.committed <= kKeptCommitted) {
+        ::madvise(mapping.base, mapping.committed, MADV_FREE);  // the system may take the pages back
+        std::lock_guard<std::mutex> guard(RegistryLock());
+        Mapping* slot = std::find_if(kept, kept + kKeptMappings, [](const Mapping& m) { return !m.base; });
+        std::swap(mapping, slot != kept + kKeptMappings ? *slot : kept[0]);  // the newest is kept
+        if (!mapping.base) return;
+    }
+    ::munmap(mapping.base, mapping.reserved);
+}
+
+// Resizes a mapping to `needed` usable bytes, contents kept; false with the
+// mapping as it was.
+bool ResizeMapping(Mapping* mapping, size_t needed)
+{
+    size_t commit = RoundUp(needed, kHugePage);
+    if (commit <= mapping->reserved) {
+        if (!Commit(mapping->base, mapping->committed, commit)) return false;
+        Decommit(mapping->base, commit, mapping->committed);
+        mapping->committed = commit;
+        return true;
+    }
+    // Past the reservation: a larger one, made usable first, then the pages
+    // move into it (copied only where they cannot move).
+    Mapping fresh{};
+    if (!(fresh.base = ReserveFor(needed, &fresh.reserved))) return false;
+    if (!Commit(fresh.base, mapping->committed, commit)) {
+        ::munmap(fresh.base, fresh.reserved);
+        return false;
+    }
+    unsigned char* base = mapping->base;
+    if (::mremap(base, mapping->committed, mapping->committed, MREMAP_MAYMOVE | MREMAP_FIXED, fresh.base) ==
+        MAP_FAILED) {
+        if (!Commit(fresh.base, 0, mapping->committed)) {
+            ::munmap(fresh.base, fresh.reserved);
+            return false;
+        }
+        std::memcpy(fresh.base, base, mapping->committed);
+        ::munmap(base, mapping->committed);
+    }
+    ::munmap(base + mapping->committed, mapping->reserved - mapping->committed);
+    fresh.committed = commit;
+    *mapping = fresh;
+    return true;
+}
+
+#else
+
+bool NewMapping(size_t, Mapping*)
+{
+    return false;
+}
+
+void ReleaseMapping(Mapping) {}
+
+bool ResizeMapping(Mapping*, size_t)
+{
+    return false;
+}
+
+#endif
+
+// The largest block: far below any size whose arithmetic could overflow.
+constexpr size_t kLargestData = SIZE_MAX / 4;
+
+// Fresh storage for `bytes` of data, with the pointer back to `owner`, into
+// `fields` (the owner's record, or a copy of it).
+bool NewData(BlockRecord* owner, size_t bytes, BlockRecord* fields)
+{
+    if (bytes > kLargestData) return false;
+    size_t needed = bytes + kDataOffset;
+    Mapping mapping{};
+    if (kMapsLargeBlocks && needed >= kMappedFrom) {
+        if (!NewMapping(needed, &mapping)) return false;
+    } else if (!(mapping.base = static_cast<unsigned char*>(std::malloc(needed)))) {
+        return false;
+    }
+    std::memcpy(mapping.base, &owner, sizeof owner);
+    fields->data = mapping.base + kDataOffset;
+    fields->reserved = mapping.reserved;
+    fields->committed = mapping.committed;
+    return true;
+}
+
+Mapping MappingOf(const BlockRecord& fields)
+{
+    return {fields.data - kDataOffset, fields.reserved, fields.committed};
+}
+
+void FreeData(const BlockRecord& fields)
+{
+    if (fields.reserved) ReleaseMapping(MappingOf(fields));
+    else std::free(fields.data - kDataOffset);
+}
+
+// Resizes the storage of `owner`, whose fields are in `fields`, for `bytes`
+// of data, contents kept; false with the storage as it was.
+bool ResizeData(BlockRecord* owner, size_t bytes, BlockRecord* fields)
+{
+    if (bytes > kLargestData) return false;
+    size_t needed = bytes + kDataOffset;
+    unsigned char* base = fields->data - kDataOffset;
+    if (fields->reserved) {
+        Mapping mapping = MappingOf(*fields);
+        if (!ResizeMapping(&mapping, needed)) return false;
+        fields->data = mapping.base + kDataOffset;
+        fields->reserved = mapping.reserved;
+        fields->committed = mapping.committed;
+        return true;
+    }
+    if (!kMapsLargeBlocks || needed < kMappedFrom) {
+        // The pointer back to the record travels with the bytes.
+        auto* raw = static_cast<unsigned char*>(std::realloc(base, needed));
+        if (!raw) return false;
+        fields->data = raw + kDataOffset;
+        return true;
+    }
+    // Grown large: into a mapping, copied this once.
+    BlockRecord moved = *fields;
+    if (!NewData(owner, bytes, &moved)) return false;
+    std::memcpy(moved.data, fields->data, std::min(fields->size, bytes));
+    std::free(base);
+    *fields = moved;
+    return true;
 }
 
 }  // namespace
@@ -77,18 +303,17 @@ HGLOBAL PlatGlobalAlloc(size_t bytes)
     if (SeamFailThisAllocation()) return nullptr;
     auto* block = static_cast<BlockRecord*>(std::malloc(sizeof(BlockRecord)));
     if (!block) return nullptr;
-    block->data = NewData(block, bytes);
-    block->size = bytes;
-    block->lockCount = 0;
-    if (!block->data) {
+    *block = BlockRecord{};
+    if (!NewData(block, bytes, block)) {
         std::free(block);
         return nullptr;
     }
+    block->size = bytes;
     try {
         std::lock_guard<std::mutex> guard(RegistryLock());
         Registry().insert(block);
     } catch (...) {
-        FreeData(block->data);
+        FreeData(*block);
         std::free(block);
         return nullptr;
     }
@@ -116,17 +341,21 @@ int PlatGlobalUnlock(HGLOBAL handle)
 HGLOBAL PlatGlobalReAlloc(HGLOBAL handle, size_t bytes)
 {
     auto* block = static_cast<BlockRecord*>(handle);
+    BlockRecord fields;
     {
         std::lock_guard<std::mutex> guard(RegistryLock());
         if (!IsLive(block)) return nullptr;
+        fields = *block;
     }
-    if (SeamFailThisAllocation() || bytes > SIZE_MAX - kDataOffset - 1) return nullptr;
-    // The pointer back to the record travels with the bytes.
-    auto* raw = static_cast<unsigned char*>(std::realloc(block->data - kDataOffset, bytes + kDataOffset));
-    if (!raw) return nullptr;  // the block is as it was
+    if (SeamFailThisAllocation()) return nullptr;
+    // The storage changes outside the lock (a block belongs to one thread at
+    // a time); the record changes under it.
+    if (!ResizeData(block, bytes, &fields)) return nullptr;  // the block is as it was
     std::lock_guard<std::mutex> guard(RegistryLock());
-    block->data = raw + kDataOffset;
+    block->data = fields.data;
     block->size = bytes;
+    block->reserved = fields.reserved;
+    block->committed = fields.committed;
     return block;
 }
 
@@ -148,7 +377,7 @@ HGLOBAL PlatGlobalFree(HGLOBAL handle)
         if (!IsLive(block)) return handle;
         Registry().erase(block);
     }
-    FreeData(block->data);
+    FreeData(*block);
     std::free(block);
     return nullptr;
 }
