@@ -1,6 +1,18 @@
 #include "writer.h"
 
+#include <bit>
 #include <cstring>
+
+#if defined(__GNUC__)
+#define VELRTF_NOINLINE __attribute__((noinline))
+#else
+#define VELRTF_NOINLINE
+#endif
+
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#include <emmintrin.h>
+#define VELRTF_SSE2 1
+#endif
 
 #include "memory.h"
 #include "messages.h"
@@ -46,6 +58,49 @@ constexpr TextTable MakeTextTable()
 }
 
 constexpr TextTable kText = MakeTextTable();
+
+// Bytes that PutRtfText looks at one by one: every byte below 24 (among them
+// the few control characters it translates), the braces, the backslash, and
+// the bytes of 128 and above. Whatever else is written as it is.
+constexpr bool MayNeedWork(unsigned char ch)
+{
+    return ch < 24 || ch >= 128 || ch == '{' || ch == '}' || ch == '\\';
+}
+
+// The length of the run of bytes at the start of `p` that need no work,
+// found 16 bytes at a time where the processor allows.
+size_t PlainRun(const unsigned char* p, size_t n)
+{
+    size_t i = 0;
+#if VELRTF_SSE2
+    const __m128i below = _mm_set1_epi8(24);  // signed: the bytes of 128 and above count as below
+    const __m128i backslash = _mm_set1_epi8('\\');
+    const __m128i open = _mm_set1_epi8('{');
+    const __m128i close = _mm_set1_epi8('}');
+    for (; i + 16 <= n; i += 16) {
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        __m128i work = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(v, below), _mm_cmpeq_epi8(v, backslash)),
+                                    _mm_or_si128(_mm_cmpeq_epi8(v, open), _mm_cmpeq_epi8(v, close)));
+        if (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(work))) return i + std::countr_zero(mask);
+    }
+#endif
+    while (i < n && !MayNeedWork(p[i])) ++i;
+    return i;
+}
+
+// The bytes of a control word that cannot stand in one as they are.
+struct WordTable {
+    bool bad[256];
+};
+
+constexpr WordTable MakeWordTable()
+{
+    WordTable t{};
+    for (int ch = 0; ch < 256; ++ch) t.bad[ch] = ch == 0 || ch >= 128 || kText.action[ch] != TEXT_PLAIN;
+    return t;
+}
+
+constexpr WordTable kWord = MakeWordTable();
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
@@ -111,19 +166,94 @@ inline int PutChar(VelDocRecord* doc, RtfStream* s, unsigned char ch)
     return 1;
 }
 
-// Decimal digits of a 32-bit value into `out` (12 bytes); gives the length.
+// Writes a run of bytes that need no work (PlainRun) as PutChar writes them
+// one by one. Past an owed space or an escape, and outside raw text and
+// control words, the break is found at once from the line's length: after
+// the first space that leaves 76 characters or more on the line, at the
+// latest after the 101st character, and only when a character follows. Each
+// line so ended goes straight into the body with the run's part of it, the
+// body grown as FlushRtfLine grows it; the rest of the run stays pending.
+int PutPlainRun(VelDocRecord* doc, RtfStream* s, const unsigned char* p, size_t n)
+{
+    while (n > 0 && (s->PendingSpace || (s->StreamMode & MODE_IN_ESCAPE))) {
+        if (!PutChar(doc, s, *p++)) return 0;
+        s->StreamMode &= ~MODE_IN_ESCAPE;
+        --n;
+    }
+    if (s->NoBreak || (s->StreamMode & MODE_RAW_BACKSLASH)) {
+        for (size_t i = 0; i < n; ++i) {
+            if (!PutChar(doc, s, p[i])) return 0;
+        }
+        return 1;
+    }
+    while (n > 0) {
+        int length = s->LineLength;
+        if ((length >= 76 && s->Line[length - 1] == ' ') || length > 100) {
+            if (!FlushRtfLine(doc)) return 0;
+            length = 0;
+        }
+        auto room = static_cast<size_t>(101 - length);
+        size_t take = n < room ? n : room;
+        size_t from = length >= 75 ? 0 : static_cast<size_t>(75 - length);
+        if (from < take) {
+            if (const void* space = std::memchr(p + from, ' ', take - from)) {
+                take = static_cast<size_t>(static_cast<const unsigned char*>(space) - p) + 1;
+            }
+        }
+        if (take == n) {
+            std::memcpy(s->Line + length, p, n);
+            s->LineLength = length + static_cast<int>(n);
+            return 1;
+        }
+        int64_t needed = static_cast<int64_t>(s->BodyLength) + length + static_cast<int64_t>(take) + 2;
+        if (needed > s->BodyCapacity && !GrowBody(doc, needed, "FlushRtfLine")) return 0;
+        char* out = s->Body + s->BodyLength;
+        std::memcpy(out, s->Line, static_cast<size_t>(length));
+        std::memcpy(out + length, p, take);
+        out[length + static_cast<int64_t>(take)] = '\r';
+        out[length + static_cast<int64_t>(take) + 1] = '\n';
+        s->BodyLength = static_cast<int>(needed);
+        s->LineLength = 0;
+        p += take;
+        n -= take;
+    }
+    return 1;
+}
+
+// The digits of every value below 100, two by two.
+struct DigitPairs {
+    char pair[100][2];
+};
+
+constexpr DigitPairs MakeDigitPairs()
+{
+    DigitPairs t{};
+    for (int n = 0; n < 100; ++n) {
+        t.pair[n][0] = static_cast<char>('0' + n / 10);
+        t.pair[n][1] = static_cast<char>('0' + n % 10);
+    }
+    return t;
+}
+
+constexpr DigitPairs kDigitPairs = MakeDigitPairs();
+
+int DigitCount(unsigned n)
+{
+    int count = 1;
+    for (unsigned bound = 10; n >= bound && count < 10; bound *= 10) ++count;
+    return count;
+}
+
+// Decimal digits of a 32-bit value into `out` (11 bytes); gives the length.
 int FormatDecimal(int value, char* out)
 {
-    char digits[12];
-    int n = 0;
     unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
-    do {
-        digits[n++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude);
-    int length = 0;
-    if (value < 0) out[length++] = '-';
-    while (n) out[length++] = digits[--n];
+    int length = DigitCount(magnitude) + (value < 0);
+    char* p = out + length;
+    for (; magnitude >= 100; magnitude /= 100) std::memcpy(p -= 2, kDigitPairs.pair[magnitude % 100], 2);
+    if (magnitude >= 10) std::memcpy(p - 2, kDigitPairs.pair[magnitude], 2);
+    else p[-1] = static_cast<char>('0' + magnitude);
+    if (value < 0) out[0] = '-';
     return length;
 }
 
@@ -176,31 +306,12 @@ int PutRtfChar(VelDocRecord* doc, unsigned char ch)
     return PutChar(doc, doc->Stream, ch);
 }
 
-int PutControlWord(VelDocRecord* doc, const char* word, int kind, int value)
+namespace {
+
+// A control word through the line's rules, character by character; kept
+// out of line, so that the usual road stays short.
+VELRTF_NOINLINE int PutControlWordByRules(VelDocRecord* doc, RtfStream* s, const char* word, int kind, int value)
 {
-    RtfStream* s = doc->Stream;
-    s->PendingSpace = 0;  // a control word delimits the one before it
-    // The word's characters only meet the hard limit, and the backslash the
-    // rule of 151 as well. When neither can fire for a word of up to 32
-    // plain characters and its parameter, write it straight into the line.
-    int start = s->LineLength;
-    if (start < 151 && start + 1 + 32 + 11 + 2 <= kLineLimit) {
-        char* out = s->Line + start;
-        *out++ = '\\';
-        const auto* w = reinterpret_cast<const unsigned char*>(word);
-        int n = 0;
-        while (n < 32 && w[n] && w[n] < 128 && kText.action[w[n]] == TEXT_PLAIN) {
-            out[n] = static_cast<char>(w[n]);
-            ++n;
-        }
-        if (!w[n]) {
-            out += n;
-            if (kind == PARAM_INT) out += FormatDecimal(value, out);
-            s->LineLength = static_cast<int>(out - s->Line);
-            s->PendingSpace = 1;
-            return 1;
-        }
-    }
     s->NoBreak = 1;
     int ok = PutChar(doc, s, '\\') && PutRtfString(doc, word);
     if (ok && kind == PARAM_INT) {
@@ -212,6 +323,37 @@ int PutControlWord(VelDocRecord* doc, const char* word, int kind, int value)
     if (!ok) return 0;
     s->PendingSpace = 1;
     return 1;
+}
+
+}  // namespace
+
+int PutControlWordOf(VelDocRecord* doc, const char* word, size_t length, int kind, int value)
+{
+    RtfStream* s = doc->Stream;
+    s->PendingSpace = 0;  // a control word delimits the one before it
+    // The word's characters only meet the hard limit, and the backslash the
+    // rule of 151 as well. When neither can fire for a word of up to 32
+    // plain characters and its parameter, write it straight into the line.
+    int start = s->LineLength;
+    if (length <= 32 && start < 151 && start + 1 + 32 + 11 + 2 <= kLineLimit) {
+        char* out = s->Line + start;
+        *out++ = '\\';
+        const auto* w = reinterpret_cast<const unsigned char*>(word);
+        bool bad = false;
+        for (size_t i = 0; i < length; ++i) {
+            unsigned char ch = w[i];
+            out[i] = static_cast<char>(ch);
+            bad |= kWord.bad[ch];
+        }
+        if (!bad) {
+            out += length;
+            if (kind == PARAM_INT) out += FormatDecimal(value, out);
+            s->LineLength = static_cast<int>(out - s->Line);
+            s->PendingSpace = 1;
+            return 1;
+        }
+    }
+    return PutControlWordByRules(doc, s, word, kind, value);
 }
 
 int BeginRtfGroup(VelDocRecord* doc)
@@ -333,21 +475,13 @@ int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
 {
     RtfStream* s = doc->Stream;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes);
-    for (int i = 0; i < count; ++i) {
-        unsigned char ch = p[i];
-        // While the line is shorter than 76 characters no rule can fire for
-        // a plain character: copy the run of them at once.
-        if (ch < 128 && kText.action[ch] == TEXT_PLAIN && s->LineLength < 76 && !s->PendingSpace &&
-            !s->NoBreak && !(s->StreamMode & MODE_IN_ESCAPE)) {
-            int room = 76 - s->LineLength;
-            int end = count - i < room ? count : i + room;
-            int n = i + 1;
-            while (n < end && p[n] < 128 && kText.action[p[n]] == TEXT_PLAIN) ++n;
-            std::memcpy(s->Line + s->LineLength, p + i, static_cast<size_t>(n - i));
-            s->LineLength += n - i;
-            i = n - 1;
-            continue;
+    size_t n = count > 0 ? static_cast<size_t>(count) : 0;
+    for (size_t i = 0; i < n;) {
+        if (size_t run = PlainRun(p + i, n - i)) {
+            if (!PutPlainRun(doc, s, p + i, run)) return 0;
+            if ((i += run) == n) break;
         }
+        unsigned char ch = p[i++];
         if (ch >= 128) {
             if (!PutEscapedChar(doc, ch)) return 0;
             continue;
@@ -390,10 +524,8 @@ int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
     return 1;
 }
 
-int PutRtfString(VelDocRecord* doc, const char* text)
+int PutRtfTextOf(VelDocRecord* doc, const char* text, size_t length)
 {
-    if (!text) return 1;
-    size_t length = std::strlen(text);
     // Texts beyond 2^31 - 1 bytes are written in slices.
     while (length > 0x7FFFFFFF) {
         if (!PutRtfText(doc, text, 0x7FFFFFFF)) return 0;
@@ -401,4 +533,9 @@ int PutRtfString(VelDocRecord* doc, const char* text)
         length -= 0x7FFFFFFF;
     }
     return PutRtfText(doc, text, static_cast<int>(length));
+}
+
+int PutRtfString(VelDocRecord* doc, const char* text)
+{
+    return text ? PutRtfTextOf(doc, text, std::strlen(text)) : 1;
 }

@@ -5,6 +5,8 @@
 // then stops and returns 0 itself.
 #pragma once
 
+#include <cstring>
+
 #include "document.h"
 
 constexpr int PARAM_NONE = 0;
@@ -17,9 +19,15 @@ constexpr int kInitialBody = 1000;  // bytes of a new document's body
 int FlushRtfLine(VelDocRecord* doc);
 // Appends one byte to the pending line, applying the line-break rules.
 int PutRtfChar(VelDocRecord* doc, unsigned char ch);
+// PutControlWord for a word of `length` characters.
+int PutControlWordOf(VelDocRecord* doc, const char* word, size_t length, int kind, int value);
 // Writes \word, and with PARAM_INT the value in decimal; a delimiting space
-// is then owed to whatever text follows.
-int PutControlWord(VelDocRecord* doc, const char* word, int kind, int value);
+// is then owed to whatever text follows. (The length of a literal word is
+// known where it is written.)
+inline int PutControlWord(VelDocRecord* doc, const char* word, int kind, int value)
+{
+    return PutControlWordOf(doc, word, std::strlen(word), kind, value);
+}
 // Writes { and raises the group depth.
 int BeginRtfGroup(VelDocRecord* doc);
 // Writes } and lowers the group depth.
@@ -34,6 +42,8 @@ int PutHexBytes(VelDocRecord* doc, const unsigned char* data, int length);
 int PutEscapedChar(VelDocRecord* doc, unsigned char b);
 // Writes host text, escaped and translated. A count below 1 writes nothing.
 int PutRtfText(VelDocRecord* doc, const char* bytes, int count);
+// PutRtfText for a text of any length.
+int PutRtfTextOf(VelDocRecord* doc, const char* text, size_t length);
 // PutRtfText for a NUL-terminated string; null writes nothing.
 int PutRtfString(VelDocRecord* doc, const char* text);
 

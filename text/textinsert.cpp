@@ -32,8 +32,9 @@ VELEXPORT int VELAPI VelInsertText(HVELDOC doc, const char* text)
     UndoOnFailure undo(doc);
     if (!CheckCallSequence(doc, OP_INSERT_TEXT)) return undo.Refused();
     if (!text) text = "";
-    doc->ParaClosed = EndsParagraph(text, std::strlen(text));
-    if (!PutRtfString(doc, text)) return 0;
+    size_t length = std::strlen(text);
+    doc->ParaClosed = EndsParagraph(text, length);
+    if (!PutRtfTextOf(doc, text, length)) return 0;
     return undo.Commit();
 }
 

@@ -28,8 +28,9 @@ void NearlyFull(HVELDOC doc)
 
 TEST(FaultInjection, CoreOperations)
 {
-    std::string text;
+    std::string text, prose;
     for (int i = 0; i < 400; ++i) text += "Some words {and} \\escapes\\ \xE9\r\n";
+    for (int i = 0; i < 100; ++i) prose += "The quick brown fox jumps over the lazy dog. ";  // many lines at once
     std::u16string unicode(3000, u'\u00E9');
     std::string raw(5000, 'r');
     auto nothing = [](HVELDOC) {};
@@ -39,6 +40,7 @@ TEST(FaultInjection, CoreOperations)
         std::function<int(HVELDOC)> operation;
     } sweeps[] = {
         {"text", nothing, [&](HVELDOC d) { return VelInsertText(d, text.c_str()); }},
+        {"prose", nothing, [&](HVELDOC d) { return VelInsertText(d, prose.c_str()); }},
         {"unicode", nothing,
          [&](HVELDOC d) { return VelInsertUText(d, reinterpret_cast<const VELWCHAR*>(unicode.c_str())); }},
         {"raw", nothing, [&](HVELDOC d) { return VelInsertRaw(d, raw.c_str()); }},

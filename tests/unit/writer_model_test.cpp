@@ -162,7 +162,9 @@ TEST(WriterUnit, HexRunsWriteWhatSingleHexBytesWrite)
 TEST(WriterUnit, RandomOperationsMatchTheModel)
 {
     std::mt19937 random(7);
-    const std::string alphabet = std::string("aaaaaaaabbbbccd   .,") + "{}\\\t\r\n\x0C\x16\x0E\x17\xE9\x01";
+    // Text full of escapes and control characters, and prose with few.
+    const std::string alphabets[2] = {std::string("aaaaaaaabbbbccd   .,") + "{}\\\t\r\n\x0C\x16\x0E\x17\xE9\x01",
+                                      std::string(60, 'a') + std::string(12, ' ') + "bcd.,\r\n{\xE9\x01"};
     const char* words[] = {"b", "par", "cellx", "fs", "*", "zqlinkpictw", "trpaddfl", "u"};
     for (int round = 0; round < 200; ++round) {
         TestDoc doc;
@@ -170,12 +172,15 @@ TEST(WriterUnit, RandomOperationsMatchTheModel)
         Model model;
         model.line = "\\ansi\\ftnbj";
         model.pendingSpace = true;
+        const std::string& alphabet = alphabets[round % 2];
         for (int step = 0; step < 400; ++step) {
             unsigned pick = random() % 9;
             auto b = static_cast<unsigned char>(random());
             if (pick < 3) {
                 std::string text;
-                for (size_t i = random() % 120; i > 0; --i) text += alphabet[random() % alphabet.size()];
+                for (size_t i = random() % (round % 2 ? 400 : 120); i > 0; --i) {
+                    text += alphabet[random() % alphabet.size()];
+                }
                 PutRtfText(doc, text.data(), static_cast<int>(text.size()));
                 model.Text(text);
             } else if (pick == 3) {
