@@ -73,7 +73,7 @@ struct SeqGuard {
     unsigned Mask;
 };
 
-const SeqGuard kGuards[] = {
+constexpr SeqGuard kGuards[] = {
     // A header opened while a stylesheet is open would land inside it.
     {OP_BEGIN_HDR_FTR, SEQ_STYLESHEET | SEQ_STYLE_ITEM},
     // Ending a header, a style, a positioned object or a table row closes its
@@ -91,6 +91,20 @@ const SeqGuard kGuards[] = {
 
 // The lines of the composed message, in the order they are listed: the
 // name, so many blanks, the description.
+// Every operation's guard, by operation.
+struct GuardTable {
+    unsigned mask[OP_COUNT];
+};
+
+constexpr GuardTable MakeGuardTable()
+{
+    GuardTable t{};
+    for (const SeqGuard& guard : kGuards) t.mask[guard.Op] = guard.Mask;
+    return t;
+}
+
+constexpr GuardTable kGuardOf = MakeGuardTable();
+
 struct RequiredLine {
     unsigned Bit;
     const char* Name;
@@ -173,10 +187,7 @@ const SeqRule& SequenceRule(SeqOp op)
 
 unsigned SequenceGuard(SeqOp op)
 {
-    for (const SeqGuard& guard : kGuards) {
-        if (guard.Op == op) return guard.Mask;
-    }
-    return 0;
+    return kGuardOf.mask[op];
 }
 
 int CheckCallSequence(VelDocRecord* doc, const char* caption, unsigned already, unsigned required,
@@ -207,6 +218,8 @@ int CheckCallSequence(VelDocRecord* doc, const char* caption, unsigned already, 
 int CheckCallSequence(VelDocRecord* doc, SeqOp op)
 {
     const SeqRule& rule = kRules[op];
+    // The usual case: both checks pass as the state stands.
+    if (Passes(doc->SeqState, rule.Already, rule.Required, rule.Forbidden | kGuardOf.mask[op])) return 1;
     if (!CheckCallSequence(doc, rule.Caption, rule.Already, rule.Required, rule.Forbidden)) return 0;
     unsigned guard = SequenceGuard(op);
     return guard == 0 || CheckCallSequence(doc, rule.Caption, 0, 0, guard);
