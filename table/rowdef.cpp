@@ -35,15 +35,18 @@ bool IsPowerOfTwo(int n)
     return n > 0 && (n & (n - 1)) == 0;
 }
 
+// Records a row's cell array holds at first: most rows have no more cells.
+constexpr int kFirstCells = 8;
+
 // A free record at the end of the open row's cells, the array grown when it
-// is full; the row's count is not raised. The array doubles, so it holds
-// bit_ceil(count) records (one while it has none). Null when the array
-// cannot grow.
+// is full; the row's count is not raised. The array starts with room for
+// eight and then doubles, so it holds max(8, bit_ceil(count)) records. Null
+// when the array cannot grow.
 CellInfo* RoomForCell(RowLevel& row)
 {
     int count = row.CellCount;
-    if (row.Cells && !IsPowerOfTwo(count)) return row.Cells + count;
-    int64_t records = row.Cells ? static_cast<int64_t>(count) * 2 : 1;
+    if (row.Cells && (count < kFirstCells || !IsPowerOfTwo(count))) return row.Cells + count;
+    int64_t records = row.Cells ? static_cast<int64_t>(count) * 2 : kFirstCells;
     // The memory routine refuses a size past the largest block; its report
     // of error 23 is the operation's only one.
     int64_t bytes = std::min<int64_t>(records * static_cast<int64_t>(sizeof(CellInfo)), kMaxBlockSize + int64_t{1});

@@ -124,10 +124,10 @@ TEST(TableUnit, FailedAllocationsChangeNothing)
     const std::vector<std::tuple<const char*, Calls, Call, int>> sweeps = {
         {"row ending a paragraph", [](HVELDOC d) { VelInsertText(d, "text"), AtTheWall(d); },
          [](HVELDOC d) { return VelBeginTableRow2(d, 0, 0, 0, 0, 1, 2, 3, 4); }, 1},
-        // The fifth cell doubles the cells, adds a color, breaks the line.
-        {"fifth cell, new border color", [](HVELDOC d) { Row(d, 4, 0, false), AtTheWall(d); },
+        // The ninth cell doubles the cells, adds a color, breaks the line.
+        {"ninth cell, new border color", [](HVELDOC d) { Row(d, 8, 0, false), AtTheWall(d); },
          [](HVELDOC d) { return VelNextCellInfo3(d, 1, 0, 0, 0xFFFFFF, 1, 1, 1, 1, 0xABCDEF, 0, 90); }, 3},
-        {"fifth cell, new background", [](HVELDOC d) { Row(d, 4, 0, false), AtTheWall(d); },
+        {"ninth cell, new background", [](HVELDOC d) { Row(d, 8, 0, false), AtTheWall(d); },
          [](HVELDOC d) { return VelNextCellInfo2(d, 1, 0, 0, 0xABCDEF, 0, 0, 0, 0, 0, 0); }, 3},
         // A nested cell's first: the cells, not the color or the body.
         {"nested cell", [](HVELDOC d) { Row(d, 1), Row(d, 0, 0, false), AtTheWall(d); },
