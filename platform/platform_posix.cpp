@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -17,7 +18,7 @@
 #include <cstring>
 #include <mutex>
 #include <new>
-#include <unordered_set>
+#include <vector>
 
 #include "fonts_posix.h"
 #include "seams.h"
@@ -73,15 +74,88 @@ std::mutex& RegistryLock()
     return lock;
 }
 
-std::unordered_set<const BlockRecord*>& Registry()
+// The live blocks: an open-addressing set of record addresses (linear
+// probing; a removal shifts the entries after it back), so that looking a
+// handle up costs a multiplication and a probe or two, and adding or
+// removing one allocates nothing until the table doubles.
+class LiveBlocks {
+public:
+    bool Contains(const BlockRecord* block) const
+    {
+        if (slots_.empty()) return false;
+        for (size_t i = Home(block);; i = Next(i)) {
+            if (slots_[i] == block) return true;
+            if (!slots_[i]) return false;
+        }
+    }
+
+    // May throw std::bad_alloc, with the set as it was.
+    void Insert(const BlockRecord* block)
+    {
+        if ((count_ + 1) * 2 > slots_.size()) Grow();
+        size_t i = Home(block);
+        while (slots_[i]) i = Next(i);
+        slots_[i] = block;
+        ++count_;
+    }
+
+    void Erase(const BlockRecord* block)
+    {
+        if (slots_.empty()) return;
+        size_t i = Home(block);
+        for (; slots_[i] != block; i = Next(i)) {
+            if (!slots_[i]) return;
+        }
+        // Entries after the gap that could not sit at their home move into it.
+        for (size_t j = Next(i); slots_[j]; j = Next(j)) {
+            size_t home = Home(slots_[j]);
+            bool stays = i <= j ? (i < home && home <= j) : (i < home || home <= j);
+            if (!stays) {
+                slots_[i] = slots_[j];
+                i = j;
+            }
+        }
+        slots_[i] = nullptr;
+        --count_;
+    }
+
+private:
+    size_t Home(const BlockRecord* block) const
+    {
+        uint64_t key = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(block));
+        return static_cast<size_t>((key * 0x9E3779B97F4A7C15u) >> shift_);
+    }
+
+    size_t Next(size_t i) const
+    {
+        return (i + 1) & (slots_.size() - 1);
+    }
+
+    void Grow()
+    {
+        std::vector<const BlockRecord*> old(slots_.empty() ? 64 : slots_.size() * 2, nullptr);
+        old.swap(slots_);
+        shift_ = 64 - std::countr_zero(slots_.size());
+        count_ = 0;
+        for (const BlockRecord* block : old) {
+            if (block) Insert(block);
+        }
+    }
+
+    std::vector<const BlockRecord*> slots_;  // a power of two, at most half full
+    size_t count_ = 0;
+    int shift_ = 64;
+};
+
+LiveBlocks& Registry()
 {
-    static std::unordered_set<const BlockRecord*> live;
+    static LiveBlocks live;
     return live;
 }
 
 bool IsLive(const BlockRecord* block)
 {
-    return block && Registry().count(block) != 0;
+    return block && Registry().Contains(block);
 }
 
 size_t RoundUp(size_t n, size_t step)
@@ -311,7 +385,7 @@ HGLOBAL PlatGlobalAlloc(size_t bytes)
     block->size = bytes;
     try {
         std::lock_guard<std::mutex> guard(RegistryLock());
-        Registry().insert(block);
+        Registry().Insert(block);
     } catch (...) {
         FreeData(*block);
         std::free(block);
@@ -375,7 +449,7 @@ HGLOBAL PlatGlobalFree(HGLOBAL handle)
     {
         std::lock_guard<std::mutex> guard(RegistryLock());
         if (!IsLive(block)) return handle;
-        Registry().erase(block);
+        Registry().Erase(block);
     }
     FreeData(*block);
     std::free(block);

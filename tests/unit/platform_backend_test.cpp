@@ -2,11 +2,14 @@
 // gdi32 themselves; elsewhere the POSIX backend, held to the same behaviour.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
+#include <random>
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "core/document.h"
 #include "core/memory.h"
@@ -57,6 +60,26 @@ TEST(PlatformMemory, MovableBlocksKeepTheirHandleLocksAndBytes)
     EXPECT_STREQ(data, "Abcdefghij");
     OurFree(data);
     OurFree(nullptr);
+}
+
+// Blocks freed in any order leave every other block known by its handle and
+// its data pointer.
+TEST(PlatformMemory, ManyBlocksFreedInAnyOrder)
+{
+    std::mt19937 random(3);
+    std::vector<HGLOBAL> blocks;
+    for (size_t i = 0; i < 3000; ++i) blocks.push_back(PlatGlobalAlloc(i % 50 + 1));
+    std::shuffle(blocks.begin(), blocks.end(), random);
+    while (!blocks.empty()) {
+        ASSERT_EQ(PlatGlobalFree(blocks.back()), nullptr);
+        blocks.pop_back();
+        for (size_t i = blocks.size() % 7; i < blocks.size(); i += 97) {
+            ASSERT_GT(PlatGlobalSize(blocks[i]), 0u);
+            void* data = PlatGlobalLock(blocks[i]);
+            ASSERT_EQ(PlatGlobalHandle(data), blocks[i]);
+            PlatGlobalUnlock(blocks[i]);
+        }
+    }
 }
 
 TEST(PlatformFiles, EveryByteComesBackAndMissingPathsGiveNoFile)
