@@ -9,26 +9,44 @@
 
 namespace {
 
-// Where the RTF goes: a memory block of a size fixed in advance, or a file
-// through a small staging buffer (the body itself is written in one piece).
+// Where the RTF goes: a memory block of a size fixed in advance, or a file.
+// For a file, small pieces are copied into a staging buffer and the body and
+// the pending line are referred to where they are, so that a document
+// usually goes out in one gathered write: the header, the body, the rest.
 struct SaveSink {
     char* memory;
     int64_t capacity;
     int64_t count;
     PlatFile file;
     char stage[4096];
-    int staged;
+    int staged;     // bytes in the stage
+    int stagedAt;   // where the staged bytes not yet in a piece begin
+    PlatPiece pieces[kPlatMaxPieces];
+    int pieceCount;
     int failed;
 };
 
-void FlushStage(SaveSink& sink)
+// Makes the staged bytes not yet in a piece the next piece.
+void CloseStaged(SaveSink& sink)
 {
-    if (sink.staged > 0 && !sink.failed && !PlatWriteFile(sink.file, sink.stage, static_cast<uint32_t>(sink.staged))) {
-        sink.failed = 1;
+    if (sink.staged > sink.stagedAt) {
+        sink.pieces[sink.pieceCount++] = {sink.stage + sink.stagedAt, static_cast<size_t>(sink.staged - sink.stagedAt)};
+        sink.stagedAt = sink.staged;
     }
-    sink.staged = 0;
 }
 
+// Writes every piece so far, and empties the stage.
+void Flush(SaveSink& sink)
+{
+    CloseStaged(sink);
+    if (sink.pieceCount > 0 && !sink.failed && !PlatWritePieces(sink.file, sink.pieces, sink.pieceCount)) {
+        sink.failed = 1;
+    }
+    sink.pieceCount = 0;
+    sink.staged = sink.stagedAt = 0;
+}
+
+// Copies a piece of any lifetime into the output.
 void Put(SaveSink& sink, const char* data, int64_t length)
 {
     if (sink.failed || length <= 0) return;
@@ -42,18 +60,29 @@ void Put(SaveSink& sink, const char* data, int64_t length)
         return;
     }
     sink.count += length;
-    if (length <= static_cast<int64_t>(sizeof sink.stage) - sink.staged) {
-        std::memcpy(sink.stage + sink.staged, data, static_cast<size_t>(length));
-        sink.staged += static_cast<int>(length);
+    while (length > 0 && !sink.failed) {
+        if (sink.staged == static_cast<int>(sizeof sink.stage)) Flush(sink);
+        int64_t room = static_cast<int64_t>(sizeof sink.stage) - sink.staged;
+        int64_t part = length < room ? length : room;
+        std::memcpy(sink.stage + sink.staged, data, static_cast<size_t>(part));
+        sink.staged += static_cast<int>(part);
+        data += part;
+        length -= part;
+    }
+}
+
+// A piece of the document, which stays where it is until the save ends: a
+// file refers to it instead of copying it.
+void PutInPlace(SaveSink& sink, const char* data, int64_t length)
+{
+    if (sink.memory || sink.failed || length <= 0) {
+        Put(sink, data, length);
         return;
     }
-    FlushStage(sink);
-    while (length > 0 && !sink.failed) {
-        uint32_t piece = length > 0x40000000 ? 0x40000000u : static_cast<uint32_t>(length);
-        if (!PlatWriteFile(sink.file, data, piece)) sink.failed = 1;
-        data += piece;
-        length -= piece;
-    }
+    CloseStaged(sink);
+    if (sink.pieceCount >= kPlatMaxPieces - 1) Flush(sink);
+    sink.pieces[sink.pieceCount++] = {data, static_cast<size_t>(length)};
+    sink.count += length;
 }
 
 void PutText(SaveSink& sink, const char* text)
@@ -180,8 +209,8 @@ void WriteDocument(SaveSink& sink, const VelDocRecord* doc)
         }
         PutText(sink, "}");
     }
-    Put(sink, s->Body, s->BodyLength);
-    Put(sink, s->Line, s->LineLength);
+    PutInPlace(sink, s->Body, s->BodyLength);
+    PutInPlace(sink, s->Line, s->LineLength);
     for (int i = 0; i < s->GroupDepth && !sink.failed; ++i) PutText(sink, "}");
     PutText(sink, "}");
 }
@@ -222,7 +251,7 @@ int WriteToFile(const VelDocRecord* doc, PlatFile file)
     SaveSink sink{};
     sink.file = file;
     WriteDocument(sink, doc);
-    FlushStage(sink);
+    Flush(sink);
     return !sink.failed;
 }
 

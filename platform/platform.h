@@ -29,6 +29,14 @@ using PlatFile = PlatFileRecord*;
 PlatFile PlatCreateFile(const char* path);         // for writing; replaces an existing file; 0 on failure
 PlatFile PlatOpenFile(const char* path);           // for reading; 0 on failure
 int PlatWriteFile(PlatFile file, const void* data, uint32_t length);  // 1 when every byte was written
+// Pieces written one after the other, in one call where the system gathers
+// them (writev); 1 when every byte was written. At most kPlatMaxPieces.
+struct PlatPiece {
+    const void* data;
+    size_t length;
+};
+constexpr int kPlatMaxPieces = 8;
+int PlatWritePieces(PlatFile file, const PlatPiece* pieces, int count);
 int PlatReadFile(PlatFile file, void* data, uint32_t length, uint32_t* got);
 int64_t PlatFileSize(PlatFile file);               // -1 on failure
 int PlatSeekFile(PlatFile file, int64_t offset);   // from the start; 1 on success

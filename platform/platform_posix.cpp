@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -545,6 +546,37 @@ int PlatWriteFile(PlatFile file, const void* data, uint32_t length)
         if (n == 0) return 0;
         bytes += n;
         length -= static_cast<uint32_t>(n);
+    }
+    return 1;
+}
+
+int PlatWritePieces(PlatFile file, const PlatPiece* pieces, int count)
+{
+    iovec vectors[kPlatMaxPieces];
+    int left = 0;
+    for (int i = 0; i < count && i < kPlatMaxPieces; ++i) {
+        if (pieces[i].length) vectors[left++] = {const_cast<void*>(pieces[i].data), pieces[i].length};
+    }
+    int fd = ToDescriptor(file);
+    iovec* at = vectors;
+    while (left > 0) {
+        ssize_t n = ::writev(fd, at, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return 0;
+        }
+        if (n == 0) return 0;
+        // A short write: on from where it stopped.
+        auto done = static_cast<size_t>(n);
+        while (left > 0 && done >= at->iov_len) {
+            done -= at->iov_len;
+            ++at;
+            --left;
+        }
+        if (left > 0) {
+            at->iov_base = static_cast<char*>(at->iov_base) + done;
+            at->iov_len -= done;
+        }
     }
     return 1;
 }

@@ -67,6 +67,20 @@ int PlatWriteFile(PlatFile file, const void* data, uint32_t length)
     return written == length;
 }
 
+int PlatWritePieces(PlatFile file, const PlatPiece* pieces, int count)
+{
+    for (int i = 0; i < count && i < kPlatMaxPieces; ++i) {
+        const auto* data = static_cast<const char*>(pieces[i].data);
+        for (size_t left = pieces[i].length; left > 0;) {
+            DWORD piece = left > 0x40000000 ? 0x40000000 : static_cast<DWORD>(left);
+            if (!PlatWriteFile(file, data, piece)) return 0;
+            data += piece;
+            left -= piece;
+        }
+    }
+    return 1;
+}
+
 int PlatReadFile(PlatFile file, void* data, uint32_t length, uint32_t* got)
 {
     if (SeamFailThisRead()) {

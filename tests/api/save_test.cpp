@@ -115,7 +115,10 @@ TEST(Save, FailuresAndLargeDocuments)
     EXPECT_EQ(VelGetData(nullptr, &length), nullptr);
     EXPECT_EQ(length, 7);
     EXPECT_EQ(VelSaveFile(nullptr, "x.rtf") + VelEndDoc(nullptr), 0);
+    // A color table and closing braces longer than the file's staging buffer.
+    for (unsigned color = 0; color < 300; ++color) VelTextColor2(doc, color * 0x10101, 1, 0);
     for (int i = 0; i < 20000; ++i) VelInsertText(doc, "The quick brown fox jumps over the lazy dog.\r\n");
+    for (int i = 0; i < 5000; ++i) VelBeginGroup(doc, nullptr, 0);
     std::string memory = SavedRtf(doc);
     EXPECT_GT(memory.size(), 900000u);
     std::string path = TempPath("velrtf-save-large.rtf");
