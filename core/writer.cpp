@@ -69,19 +69,35 @@ constexpr bool MayNeedWork(unsigned char ch)
 
 // The length of the run of bytes at the start of `p` that need no work,
 // found 16 bytes at a time where the processor allows.
-size_t PlainRun(const unsigned char* p, size_t n)
-{
-    size_t i = 0;
 #if VELRTF_SSE2
+// One bit for each of the 16 bytes at `p` that may need work.
+inline unsigned WorkMask(const unsigned char* p)
+{
     const __m128i below = _mm_set1_epi8(24);  // signed: the bytes of 128 and above count as below
     const __m128i backslash = _mm_set1_epi8('\\');
     const __m128i open = _mm_set1_epi8('{');
     const __m128i close = _mm_set1_epi8('}');
-    for (; i + 16 <= n; i += 16) {
-        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-        __m128i work = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(v, below), _mm_cmpeq_epi8(v, backslash)),
-                                    _mm_or_si128(_mm_cmpeq_epi8(v, open), _mm_cmpeq_epi8(v, close)));
-        if (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(work))) return i + std::countr_zero(mask);
+    __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i work = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(v, below), _mm_cmpeq_epi8(v, backslash)),
+                                _mm_or_si128(_mm_cmpeq_epi8(v, open), _mm_cmpeq_epi8(v, close)));
+    return static_cast<unsigned>(_mm_movemask_epi8(work));
+}
+#endif
+
+size_t PlainRun(const unsigned char* p, size_t n)
+{
+    size_t i = 0;
+#if VELRTF_SSE2
+    if (n >= 16) {
+        for (; i + 16 <= n; i += 16) {
+            if (unsigned mask = WorkMask(p + i)) return i + std::countr_zero(mask);
+        }
+        // The last bytes: the last 16, less those already looked at.
+        if (i < n) {
+            unsigned mask = WorkMask(p + n - 16) >> (16 - (n - i));
+            return mask ? i + std::countr_zero(mask) : n;
+        }
+        return n;
     }
 #endif
     while (i < n && !MayNeedWork(p[i])) ++i;
