@@ -84,6 +84,13 @@ inline unsigned WorkMask(const unsigned char* p)
 }
 #endif
 
+// The most bytes PutRtfText looks at before it writes them.
+constexpr size_t kRunChunk = 4096;
+
+// Bytes copied at once for a whole line: the longest line (101 characters)
+// and its line end, rounded up to 16.
+constexpr size_t kWholeLine = 112;
+
 size_t PlainRun(const unsigned char* p, size_t n)
 {
     size_t i = 0;
@@ -136,6 +143,27 @@ constexpr HexPairs MakeHexPairs()
 }
 
 constexpr HexPairs kHexPairs = MakeHexPairs();
+
+// The index of the first space in p[from, end), or `end` when there is none.
+size_t FirstSpace(const unsigned char* p, size_t from, size_t end)
+{
+#if VELRTF_SSE2
+    const __m128i space = _mm_set1_epi8(' ');
+    for (; from + 16 <= end; from += 16) {
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from));
+        if (unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, space)))) {
+            return from + std::countr_zero(mask);
+        }
+    }
+    if (from < end && end >= 16) {  // the last bytes: the last 16, less those already looked at
+        __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + end - 16));
+        unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, space))) >> (16 - (end - from));
+        return mask ? from + std::countr_zero(mask) : end;
+    }
+#endif
+    while (from < end && p[from] != ' ') ++from;
+    return from;
+}
 
 // Bytes of hex data on one full line: a pair begins a new line once the line
 // holds more than 100 characters, so a line begun empty takes 51 pairs.
@@ -203,6 +231,33 @@ int PutPlainRun(VelDocRecord* doc, RtfStream* s, const unsigned char* p, size_t 
         return 1;
     }
     while (n > 0) {
+#if VELRTF_SSE2
+        // A line begun empty, with a character after its longest end: it
+        // ends after the first space among its characters 76 to 101, else
+        // after the 101st. Its bytes go into the body 16 at a time (a few
+        // past its end too, which the next line writes over) when the body
+        // has that room already.
+        if (s->LineLength == 0 && n >= kWholeLine && s->BodyCapacity - s->BodyLength >= static_cast<int>(kWholeLine)) {
+            char* out = s->Body + s->BodyLength;
+            for (size_t k = 0; k < kWholeLine; k += 16) {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k),
+                                 _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k)));
+            }
+            const __m128i space = _mm_set1_epi8(' ');
+            auto spaces = [&](size_t at) {
+                __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+                return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, space)));
+            };
+            unsigned found = spaces(75) | (spaces(91) & 0x3FFu) << 16;  // characters 76 to 101
+            size_t take = found ? 75 + static_cast<size_t>(std::countr_zero(found)) + 1 : 101;
+            out[take] = '\r';
+            out[take + 1] = '\n';
+            s->BodyLength += static_cast<int>(take) + 2;
+            p += take;
+            n -= take;
+            continue;
+        }
+#endif
         int length = s->LineLength;
         if ((length >= 76 && s->Line[length - 1] == ' ') || length > 100) {
             if (!FlushRtfLine(doc)) return 0;
@@ -212,9 +267,8 @@ int PutPlainRun(VelDocRecord* doc, RtfStream* s, const unsigned char* p, size_t 
         size_t take = n < room ? n : room;
         size_t from = length >= 75 ? 0 : static_cast<size_t>(75 - length);
         if (from < take) {
-            if (const void* space = std::memchr(p + from, ' ', take - from)) {
-                take = static_cast<size_t>(static_cast<const unsigned char*>(space) - p) + 1;
-            }
+            size_t space = FirstSpace(p, from, take);
+            if (space < take) take = space + 1;
         }
         if (take == n) {
             std::memcpy(s->Line + length, p, n);
@@ -224,7 +278,7 @@ int PutPlainRun(VelDocRecord* doc, RtfStream* s, const unsigned char* p, size_t 
         int64_t needed = static_cast<int64_t>(s->BodyLength) + length + static_cast<int64_t>(take) + 2;
         if (needed > s->BodyCapacity && !GrowBody(doc, needed, "FlushRtfLine")) return 0;
         char* out = s->Body + s->BodyLength;
-        std::memcpy(out, s->Line, static_cast<size_t>(length));
+        if (length > 0) std::memcpy(out, s->Line, static_cast<size_t>(length));
         std::memcpy(out + length, p, take);
         out[length + static_cast<int64_t>(take)] = '\r';
         out[length + static_cast<int64_t>(take) + 1] = '\n';
@@ -493,9 +547,14 @@ int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
     const auto* p = reinterpret_cast<const unsigned char*>(bytes);
     size_t n = count > 0 ? static_cast<size_t>(count) : 0;
     for (size_t i = 0; i < n;) {
-        if (size_t run = PlainRun(p + i, n - i)) {
+        // Runs are looked for a few kilobytes at a time, so that a long one
+        // is still in the cache when it is copied.
+        size_t chunk = n - i < kRunChunk ? n - i : kRunChunk;
+        size_t run = PlainRun(p + i, chunk);
+        if (run) {
             if (!PutPlainRun(doc, s, p + i, run)) return 0;
             if ((i += run) == n) break;
+            if (run == chunk) continue;
         }
         unsigned char ch = p[i++];
         if (ch >= 128) {

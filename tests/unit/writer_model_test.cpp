@@ -159,6 +159,26 @@ TEST(WriterUnit, HexRunsWriteWhatSingleHexBytesWrite)
     }
 }
 
+// A single space anywhere around the break, in text that starts an empty
+// line or one that already holds a few characters, and runs on far past it.
+TEST(WriterUnit, OneSpaceNearTheBreak)
+{
+    for (int held : {0, 3}) {
+        for (int at = 60; at <= 110; ++at) {
+            TestDoc doc;
+            RtfStream* s = doc.get()->Stream;
+            Model model;
+            FlushRtfLine(doc), model.line = "\\ansi\\ftnbj", model.Flush();
+            std::string text = std::string(static_cast<size_t>(held), 'h');
+            PutRtfText(doc, text.data(), held), model.Text(text);
+            text = std::string(static_cast<size_t>(at), 'a') + ' ' + std::string(300, 'b');
+            PutRtfText(doc, text.data(), static_cast<int>(text.size())), model.Text(text);
+            ASSERT_EQ(std::string(s->Body, static_cast<size_t>(s->BodyLength)), model.body) << held << " " << at;
+            ASSERT_EQ(Pending(doc), model.line) << held << " " << at;
+        }
+    }
+}
+
 TEST(WriterUnit, RandomOperationsMatchTheModel)
 {
     std::mt19937 random(7);
