@@ -34,7 +34,7 @@ VELEXPORT int VELAPI VelBeginGroup(HVELDOC doc, const char* word, int star)
     UndoOnFailure undo(doc);
     if (!FlushRtfLine(doc) || !BeginRtfGroup(doc)) return 0;
     if (star && !PutWord(doc, "*")) return 0;
-    if (word && word[0] && (!IsPlainWord(word) || !PutWord(doc, word))) return 0;
+    if (word && word[0] && (!IsPlainWord(word) || !PutControlWord(doc, word, PARAM_NONE, 0))) return 0;
     return undo.Commit();
 }
 

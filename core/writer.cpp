@@ -111,19 +111,17 @@ size_t PlainRun(const unsigned char* p, size_t n)
     return i;
 }
 
-// The bytes of a control word that cannot stand in one as they are.
-struct WordTable {
-    bool bad[256];
-};
-
-constexpr WordTable MakeWordTable()
+// The bytes a control word holds as they are: those the text rules write as
+// they are.
+constexpr bool WordBytesAgree()
 {
-    WordTable t{};
-    for (int ch = 0; ch < 256; ++ch) t.bad[ch] = ch == 0 || ch >= 128 || kText.action[ch] != TEXT_PLAIN;
-    return t;
+    for (int ch = 0; ch < 256; ++ch) {
+        bool asItIs = ch != 0 && ch < 128 && kText.action[ch] == TEXT_PLAIN;
+        if (IsWordByte(static_cast<unsigned char>(ch)) != asItIs) return false;
+    }
+    return true;
 }
-
-constexpr WordTable kWord = MakeWordTable();
+static_assert(WordBytesAgree());
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
@@ -314,7 +312,8 @@ int DigitCount(unsigned n)
     return count;
 }
 
-// Decimal digits of a 32-bit value into `out` (11 bytes); gives the length.
+}  // namespace
+
 int FormatDecimal(int value, char* out)
 {
     unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
@@ -326,8 +325,6 @@ int FormatDecimal(int value, char* out)
     if (value < 0) out[0] = '-';
     return length;
 }
-
-}  // namespace
 
 int64_t NextBodyCapacity(int64_t capacity, int64_t needed)
 {
@@ -413,7 +410,7 @@ int PutControlWordOf(VelDocRecord* doc, const char* word, size_t length, int kin
         for (size_t i = 0; i < length; ++i) {
             unsigned char ch = w[i];
             out[i] = static_cast<char>(ch);
-            bad |= kWord.bad[ch];
+            bad |= !IsWordByte(ch);
         }
         if (!bad) {
             out += length;
@@ -567,18 +564,18 @@ int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
             ok = PutChar(doc, s, ch);
             break;
         case TEXT_PAR:
-            ok = PutControlWord(doc, "par", PARAM_NONE, 0) && FlushRtfLine(doc);
+            ok = PutWord(doc, "par") && FlushRtfLine(doc);
             break;
         case TEXT_DROP:
             break;
         case TEXT_WORD_TAB:
-            ok = PutControlWord(doc, "tab", PARAM_NONE, 0);
+            ok = PutWord(doc, "tab");
             break;
         case TEXT_WORD_PAGE:
-            ok = PutControlWord(doc, "page", PARAM_NONE, 0);
+            ok = PutWord(doc, "page");
             break;
         case TEXT_WORD_COL:
-            ok = PutControlWord(doc, "column", PARAM_NONE, 0);
+            ok = PutWord(doc, "column");
             break;
         case TEXT_ESCAPED:
             ok = PutChar(doc, s, '\\');

@@ -19,11 +19,11 @@ constexpr int kInitialBody = 1000;  // bytes of a new document's body
 int FlushRtfLine(VelDocRecord* doc);
 // Appends one byte to the pending line, applying the line-break rules.
 int PutRtfChar(VelDocRecord* doc, unsigned char ch);
-// PutControlWord for a word of `length` characters.
-int PutControlWordOf(VelDocRecord* doc, const char* word, size_t length, int kind, int value);
 // Writes \word, and with PARAM_INT the value in decimal; a delimiting space
-// is then owed to whatever text follows. (The length of a literal word is
-// known where it is written.)
+// is then owed to whatever text follows. For a word chosen at run time (a
+// host's word, one of a table); the library's own literal words go through
+// PutWord and PutWordValue below.
+int PutControlWordOf(VelDocRecord* doc, const char* word, size_t length, int kind, int value);
 inline int PutControlWord(VelDocRecord* doc, const char* word, int kind, int value)
 {
     return PutControlWordOf(doc, word, std::strlen(word), kind, value);
@@ -54,12 +54,60 @@ int GrowBody(VelDocRecord* doc, int64_t needed, const char* caption);
 // -1 when that would pass the largest block.
 int64_t NextBodyCapacity(int64_t capacity, int64_t needed);
 
-inline int PutWord(VelDocRecord* doc, const char* word)
+// Decimal digits of a 32-bit value into `out` (11 bytes); gives the length.
+int FormatDecimal(int value, char* out);
+
+// A byte that stands in a control word as it is: one the text rules write
+// as it is.
+constexpr bool IsWordByte(unsigned char ch)
 {
-    return PutControlWord(doc, word, PARAM_NONE, 0);
+    return ch != 0 && ch < 128 && ch != 9 && ch != 10 && ch != 12 && ch != 13 && ch != 14 && ch != 22 &&
+           ch != 23 && ch != '{' && ch != '}' && ch != '\\';
 }
 
-inline int PutWordValue(VelDocRecord* doc, const char* word, int value)
+// A control word of the library's own: a literal, whose characters are
+// checked and counted when the library is compiled (a word that could not
+// stand as it is does not compile).
+struct RtfWord {
+    const char* text;
+    int length;
+
+    consteval RtfWord(const char* word) : text(word), length(0)
+    {
+        while (word[length]) {
+            if (!IsWordByte(static_cast<unsigned char>(word[length]))) throw "not a plain control word";
+            ++length;
+        }
+        if (length > 32) throw "a control word of more than 32 characters";
+    }
+};
+
+// PutControlWord for a word of the library's own, inline: when the line is
+// short enough that no rule can fire (the rule of 151 before its backslash),
+// the word and its parameter go straight into the pending line.
+inline int PutRtfWord(VelDocRecord* doc, RtfWord word, int kind, int value)
 {
-    return PutControlWord(doc, word, PARAM_INT, value);
+    RtfStream* s = doc->Stream;
+    int start = s->LineLength;
+    if (start >= 151) return PutControlWordOf(doc, word.text, static_cast<size_t>(word.length), kind, value);
+    char* out = s->Line + start;
+    out[0] = '\\';
+    std::memcpy(out + 1, word.text, static_cast<size_t>(word.length));
+    int end = start + 1 + word.length;
+    if (kind == PARAM_INT) end += FormatDecimal(value, s->Line + end);
+    s->LineLength = end;
+    s->PendingSpace = 1;
+    return 1;
+}
+
+// \word, a literal (a word from elsewhere goes through PutControlWord).
+inline int PutWord(VelDocRecord* doc, RtfWord word)
+{
+    return PutRtfWord(doc, word, PARAM_NONE, 0);
+}
+
+// \word and the value in decimal, the word a literal.
+inline int PutWordValue(VelDocRecord* doc, RtfWord word, int value)
+{
+    return PutRtfWord(doc, word, PARAM_INT, value);
 }

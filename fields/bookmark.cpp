@@ -13,7 +13,7 @@ VELEXPORT int VELAPI VelInsertBookmark(HVELDOC doc, const char* name, int start)
     if (!doc) return 0;
     UndoOnFailure undo(doc);
     if (!CheckCallSequence(doc, OP_INSERT_BOOKMARK)) return undo.Refused();
-    if (!BeginRtfGroup(doc) || !PutWord(doc, "*") || !PutWord(doc, start ? "bkmkstart" : "bkmkend")) return 0;
+    if (!BeginRtfGroup(doc) || !PutWord(doc, "*") || !PutWord(doc, start ? RtfWord("bkmkstart") : RtfWord("bkmkend"))) return 0;
     if (!PutRtfName(doc, name) || !EndRtfGroup(doc)) return 0;
     return undo.Commit();
 }

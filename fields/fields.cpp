@@ -15,7 +15,7 @@ namespace {
 int BeginField(VelDocRecord* doc, const char* option)
 {
     if (!BeginRtfGroup(doc) || !PutWord(doc, "field")) return 0;
-    if (option && !PutWord(doc, option)) return 0;
+    if (option && !PutControlWord(doc, option, PARAM_NONE, 0)) return 0;
     return BeginRtfGroup(doc) && PutWord(doc, "fldinst");
 }
 

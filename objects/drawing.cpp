@@ -11,7 +11,7 @@
 namespace {
 
 // The red, green and blue bytes of a Windows color value, red lowest.
-int PutColorBytes(VelDocRecord* doc, const char* const words[3], unsigned color)
+int PutColorBytes(VelDocRecord* doc, const RtfWord (&words)[3], unsigned color)
 {
     for (int i = 0; i < 3; ++i) {
         if (!PutWordValue(doc, words[i], static_cast<int>((color >> (8 * i)) & 0xFF))) return 0;
@@ -41,23 +41,23 @@ int CloseOpenParagraph(VelDocRecord* doc)
 int PutDrawingOpening(VelDocRecord* doc, int pageRelative, int zOrder)
 {
     if (!FlushRtfLine(doc) || !BeginRtfGroup(doc) || !PutWord(doc, "do")) return 0;
-    if (!PutWord(doc, pageRelative ? "dobypage" : "dobypara")) return 0;
-    if (!PutWord(doc, pageRelative ? "dobxpage" : "dobxmargin")) return 0;
+    if (!PutWord(doc, pageRelative ? RtfWord("dobypage") : RtfWord("dobypara"))) return 0;
+    if (!PutWord(doc, pageRelative ? RtfWord("dobxpage") : RtfWord("dobxmargin"))) return 0;
     if (zOrder > 0 && !PutWordValue(doc, "dodhgt", zOrder)) return 0;
     return 1;
 }
 
 int PutLineWords(VelDocRecord* doc, unsigned lineColor, int lineWidth)
 {
-    static const char* const kWords[3] = {"dplinecor", "dplinecog", "dplinecob"};
-    if (!PutWord(doc, lineWidth < 1 ? "dplinehollow" : "dplinesolid")) return 0;
+    static constexpr RtfWord kWords[3] = {"dplinecor", "dplinecog", "dplinecob"};
+    if (!PutWord(doc, lineWidth < 1 ? RtfWord("dplinehollow") : RtfWord("dplinesolid"))) return 0;
     if (!PutColorBytes(doc, kWords, lineColor)) return 0;
     return PutWordValue(doc, "dplinew", lineWidth);
 }
 
 int PutFillWords(VelDocRecord* doc, unsigned fillColor, int transparent)
 {
-    static const char* const kWords[3] = {"dpfillbgcr", "dpfillbgcg", "dpfillbgcb"};
+    static constexpr RtfWord kWords[3] = {"dpfillbgcr", "dpfillbgcg", "dpfillbgcb"};
     if (!PutColorBytes(doc, kWords, fillColor)) return 0;
     return PutWordValue(doc, "dpfillpat", transparent ? 0 : 1);
 }

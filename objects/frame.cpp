@@ -22,7 +22,8 @@ int PutFramePosition(VelDocRecord* doc)
     // A frame that follows its paragraph is placed from the left of the
     // paragraph's column: RTF's own default anchor, and the one that keeps a
     // frame in the column its paragraph stands in.
-    return PutWord(doc, page ? "pvpg" : "pvpara") && PutWord(doc, page ? "phpg" : "phcol") &&
+    return PutWord(doc, page ? RtfWord("pvpg") : RtfWord("pvpara")) &&
+           PutWord(doc, page ? RtfWord("phpg") : RtfWord("phcol")) &&
            PutWordValue(doc, "posx", doc->FrameX) && PutWordValue(doc, "posy", doc->FrameY) &&
            PutWordValue(doc, "absh", doc->FrameHeight) && PutWordValue(doc, "absw", doc->FrameWidth) &&
            PutWordValue(doc, "dxfrtext", kTextDistance) && PutWordValue(doc, "dfrmtxtx", kTextDistanceX) &&

@@ -27,7 +27,7 @@ BulletShape BulletOf(int style)
     }
 }
 
-const char* NumberingWord(int style)
+RtfWord NumberingWord(int style)
 {
     switch (style) {
     case NUM_UPR_ALPHA: return "pnucltr";
@@ -39,7 +39,7 @@ const char* NumberingWord(int style)
 }
 
 // {\word text}, for the text before or after a number.
-int PutTextGroup(VelDocRecord* doc, const char* word, const char* text)
+int PutTextGroup(VelDocRecord* doc, RtfWord word, const char* text)
 {
     return BeginRtfGroup(doc) && PutWord(doc, word) && PutRtfString(doc, text) && EndRtfGroup(doc);
 }

@@ -16,11 +16,11 @@ constexpr unsigned kSides = PARA_BOX_TOP | PARA_BOX_BOT | PARA_BOX_LEFT | PARA_B
 int PutBorderStyle(VelDocRecord* doc, unsigned flags)
 {
     if ((flags & PARA_BOX_THICK) && !PutWordValue(doc, "brdrw", 30)) return 0;
-    return PutWord(doc, (flags & PARA_BOX_DOUBLE) ? "brdrdb" : "brdrs");
+    return PutWord(doc, (flags & PARA_BOX_DOUBLE) ? RtfWord("brdrdb") : RtfWord("brdrs"));
 }
 
 // Writes -1-skipping values after their words: an argument of -1 is left out.
-int PutUnlessSkipped(VelDocRecord* doc, const char* const words[3], const int values[3])
+int PutUnlessSkipped(VelDocRecord* doc, const RtfWord (&words)[3], const int values[3])
 {
     for (int i = 0; i < 3; ++i) {
         if (values[i] != -1 && !PutWordValue(doc, words[i], values[i])) return 0;
@@ -39,7 +39,7 @@ int PutParaBorders(VelDocRecord* doc, unsigned flags)
     } else {
         const struct {
             unsigned bit;
-            const char* word;
+            RtfWord word;
         } sides[] = {{PARA_BOX_TOP, "brdrt"}, {PARA_BOX_BOT, "brdrb"}, {PARA_BOX_LEFT, "brdrl"},
                      {PARA_BOX_RIGHT, "brdrr"}};
         for (const auto& side : sides) {
@@ -62,8 +62,8 @@ int PutTabStop(VelDocRecord* doc, int type, int position, int leader)
                        : leader == LEADER_HYPH  ? "tlhyph"
                        : leader == LEADER_ULINE ? "tlul"
                                                 : nullptr;
-    if (alignment && !PutWord(doc, alignment)) return 0;
-    if (fill && !PutWord(doc, fill)) return 0;
+    if (alignment && !PutControlWord(doc, alignment, PARAM_NONE, 0)) return 0;
+    if (fill && !PutControlWord(doc, fill, PARAM_NONE, 0)) return 0;
     return PutWordValue(doc, "tx", position);
 }
 
@@ -74,10 +74,10 @@ VELEXPORT int VELAPI VelParaFlags(HVELDOC doc, unsigned flags)
     if (!doc) return 0;
     UndoOnFailure undo(doc);
     if (!CheckCallSequence(doc, OP_PARA_FLAGS)) return undo.Refused();
-    const char* alignment = (flags & PARA_RIGHT)     ? "qr"
-                            : (flags & PARA_CENTER)  ? "qc"
-                            : (flags & PARA_JUSTIFY) ? "qj"
-                                                     : "ql";
+    RtfWord alignment = (flags & PARA_RIGHT)     ? RtfWord("qr")
+                        : (flags & PARA_CENTER)  ? RtfWord("qc")
+                        : (flags & PARA_JUSTIFY) ? RtfWord("qj")
+                                                 : RtfWord("ql");
     if (!PutWord(doc, alignment)) return 0;
     if ((flags & PARA_DOUBLE) && (!PutWordValue(doc, "sl", 480) || !PutWordValue(doc, "slmult", 1))) return 0;
     if ((flags & PARA_KEEP) && !PutWord(doc, "keep")) return 0;
@@ -92,7 +92,7 @@ VELEXPORT int VELAPI VelParaIndent(HVELDOC doc, int left, int right, int first)
     if (!doc) return 0;
     UndoOnFailure undo(doc);
     if (!CheckCallSequence(doc, OP_PARA_INDENT)) return undo.Refused();
-    static const char* const kWords[3] = {"li", "ri", "fi"};
+    static constexpr RtfWord kWords[3] = {"li", "ri", "fi"};
     const int values[3] = {left, right, first};
     if (!PutUnlessSkipped(doc, kWords, values)) return 0;
     return undo.Commit();
@@ -103,7 +103,7 @@ VELEXPORT int VELAPI VelParaSpace(HVELDOC doc, int before, int after, int line)
     if (!doc) return 0;
     UndoOnFailure undo(doc);
     if (!CheckCallSequence(doc, OP_PARA_SPACE)) return undo.Refused();
-    static const char* const kWords[3] = {"sb", "sa", "sl"};
+    static constexpr RtfWord kWords[3] = {"sb", "sa", "sl"};
     const int values[3] = {before, after, line};
     if (!PutUnlessSkipped(doc, kWords, values)) return 0;
     return undo.Commit();

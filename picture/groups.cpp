@@ -33,7 +33,7 @@ int PutData(VelDocRecord* doc, const unsigned char* data, int length)
 // \picwgoal (or \pichgoal) and the scale of a metafile: the goal and the
 // asked size over it, truncated; a goal below 1 is replaced by the asked
 // size at 100 percent.
-int PutMetafileAxis(VelDocRecord* doc, const char* goalWord, const char* scaleWord, int goal, int asked)
+int PutMetafileAxis(VelDocRecord* doc, RtfWord goalWord, RtfWord scaleWord, int goal, int asked)
 {
     if (goal >= 1) {
         return PutWordValue(doc, goalWord, goal) && PutWordValue(doc, scaleWord, Wrap32(int64_t{asked} * 100 / goal));

@@ -9,7 +9,7 @@ namespace {
 
 struct HdrFtrKind {
     const char* pageWord;     // \titlepg or \facingp before the group, or none
-    const char* destination;  // the group's first word
+    RtfWord destination;      // the group's first word
 };
 
 // Indexed by kind - 1 (HF_HEADER to HF_FOOTER_RIGHT).
@@ -31,7 +31,7 @@ VELEXPORT int VELAPI VelBeginHdrFtr(HVELDOC doc, int kind)
     if (kind < HF_HEADER || kind > HF_FOOTER_RIGHT) return 0;
     const HdrFtrKind& k = kKinds[kind - 1];
     if (!FlushRtfLine(doc)) return 0;
-    if (k.pageWord && !PutWord(doc, k.pageWord)) return 0;
+    if (k.pageWord && !PutControlWord(doc, k.pageWord, PARAM_NONE, 0)) return 0;
     if (!BeginRtfGroup(doc) || !PutWord(doc, k.destination)) return 0;
     doc->SeqState |= SEQ_HDR_FTR;
     return undo.Commit();

@@ -34,9 +34,9 @@ VELEXPORT int VELAPI VelPaper(HVELDOC doc, int width, int height, int landscape)
     UndoOnFailure undo(doc);
     if (!CheckCallSequence(doc, OP_PAPER)) return undo.Refused();
     bool section = doc->SeqState & SEQ_SECT_INIT;
-    if (landscape && !PutWord(doc, section ? "lndscpsxn" : "landscape")) return 0;
-    if (width > 0 && !PutWordValue(doc, section ? "pgwsxn" : "paperw", width)) return 0;
-    if (height > 0 && !PutWordValue(doc, section ? "pghsxn" : "paperh", height)) return 0;
+    if (landscape && !PutWord(doc, section ? RtfWord("lndscpsxn") : RtfWord("landscape"))) return 0;
+    if (width > 0 && !PutWordValue(doc, section ? RtfWord("pgwsxn") : RtfWord("paperw"), width)) return 0;
+    if (height > 0 && !PutWordValue(doc, section ? RtfWord("pghsxn") : RtfWord("paperh"), height)) return 0;
     return undo.Commit();
 }
 
@@ -48,11 +48,14 @@ VELEXPORT int VELAPI VelMargin(HVELDOC doc, int left, int right, int top, int bo
     bool section = doc->SeqState & SEQ_SECT_INIT;
     const struct {
         int value;
-        const char* word;
+        RtfWord word;
     } margins[] = {
-        {left, section ? "marglsxn" : "margl"},  {right, section ? "margrsxn" : "margr"},
-        {top, section ? "margtsxn" : "margt"},   {bottom, section ? "margbsxn" : "margb"},
-        {header, "headery"},                      {footer, "footery"},
+        {left, section ? RtfWord("marglsxn") : RtfWord("margl")},
+        {right, section ? RtfWord("margrsxn") : RtfWord("margr")},
+        {top, section ? RtfWord("margtsxn") : RtfWord("margt")},
+        {bottom, section ? RtfWord("margbsxn") : RtfWord("margb")},
+        {header, "headery"},
+        {footer, "footery"},
     };
     for (const auto& margin : margins) {
         if (margin.value >= 0 && !PutWordValue(doc, margin.word, margin.value)) return 0;
@@ -65,7 +68,7 @@ VELEXPORT int VELAPI VelSectInfo(HVELDOC doc, int columns, int columnSpace, int 
     if (!doc) return 0;
     UndoOnFailure undo(doc);
     if (!CheckCallSequence(doc, OP_SECT_INFO)) return undo.Refused();
-    if (!PutWord(doc, newPage ? "sbkpage" : "sbknone")) return 0;
+    if (!PutWord(doc, newPage ? RtfWord("sbkpage") : RtfWord("sbknone"))) return 0;
     if (firstPageNumber >= 1) {
         if (!PutWordValue(doc, "pgnstarts", firstPageNumber) || !PutWord(doc, "pgnrestart")) return 0;
     } else if (!PutWord(doc, "pgncont")) {

@@ -43,7 +43,7 @@ VELEXPORT int VELAPI VelBeginStyleItem(HVELDOC doc, int paragraphStyle, int styl
     if (!CheckCallSequence(doc, OP_BEGIN_STYLE_ITEM)) return undo.Refused();
     if (!FlushRtfLine(doc) || !BeginRtfGroup(doc)) return 0;
     // \cs goes without \*: readers that know styles know the word.
-    if (styleNumber != 0 && !PutWordValue(doc, paragraphStyle ? "s" : "cs", styleNumber)) return 0;
+    if (styleNumber != 0 && !PutWordValue(doc, paragraphStyle ? RtfWord("s") : RtfWord("cs"), styleNumber)) return 0;
     KeepStyleName(doc, name);
     doc->SeqState |= SEQ_STYLE_ITEM;
     return undo.Commit();

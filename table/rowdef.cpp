@@ -57,7 +57,7 @@ CellInfo* RoomForCell(RowLevel& row)
 }
 
 // The border of one side, in the color of `colorIndex` (-1: automatic).
-int PutCellBorder(VelDocRecord* doc, const char* side, int width, int colorIndex)
+int PutCellBorder(VelDocRecord* doc, RtfWord side, int width, int colorIndex)
 {
     if (width <= 0) return 1;
     if (!PutWord(doc, side) || !PutWord(doc, "brdrs") || !PutWordValue(doc, "brdrw", width)) return 0;
@@ -77,8 +77,8 @@ int PutRowDefinition(VelDocRecord* doc, const RowLevel& row)
     } else {
         // Each side in twips (unit 3), written as given.
         const struct {
-            const char* pad;
-            const char* unit;
+            RtfWord pad;
+            RtfWord unit;
             int value;
         } sides[] = {{"trpaddl", "trpaddfl", row.PadLeft},
                      {"trpaddr", "trpaddfr", row.PadRight},
@@ -96,9 +96,9 @@ int PutRowDefinition(VelDocRecord* doc, const RowLevel& row)
 
 int PutCellDefinition(VelDocRecord* doc, const CellInfo& cell)
 {
-    const char* valign = cell.VAlign == CELL_VALIGN_CENTER   ? "clvertalc"
-                         : cell.VAlign == CELL_VALIGN_BOTTOM ? "clvertalb"
-                                                             : "clvertalt";
+    RtfWord valign = cell.VAlign == CELL_VALIGN_CENTER   ? RtfWord("clvertalc")
+                     : cell.VAlign == CELL_VALIGN_BOTTOM ? RtfWord("clvertalb")
+                                                         : RtfWord("clvertalt");
     if (!PutWord(doc, valign)) return 0;
     if ((cell.Merge & CELL_VMERGE_FIRST) && !PutWord(doc, "clvmgf")) return 0;
     if (!(cell.Merge & CELL_VMERGE_FIRST) && (cell.Merge & CELL_VMERGE) && !PutWord(doc, "clvmrg")) return 0;

@@ -15,7 +15,7 @@ namespace {
 // the order they are written.
 struct Toggle {
     unsigned bit;
-    const char* word;
+    RtfWord word;
 };
 
 const Toggle kToggles[] = {
@@ -34,7 +34,7 @@ int HalfPoints(int size)
     return half > INT32_MAX ? INT32_MAX : static_cast<int>(half);
 }
 
-int PutToggle(VelDocRecord* doc, const char* word, int on)
+int PutToggle(VelDocRecord* doc, RtfWord word, int on)
 {
     return on ? PutWord(doc, word) : PutWordValue(doc, word, 0);
 }

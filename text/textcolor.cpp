@@ -15,7 +15,7 @@ VELEXPORT int VELAPI VelTextColor2(HVELDOC doc, unsigned color, int fore, int wr
     if (!CheckCallSequence(doc, OP_TEXT_COLOR)) return undo.Refused();
     int index = FindOrAddColor(doc, color);
     if (index < 0) return 0;  // the table could not grow: no index to write
-    if (!PutWordValue(doc, fore ? "cf" : "highlight", index)) return 0;
+    if (!PutWordValue(doc, fore ? RtfWord("cf") : RtfWord("highlight"), index)) return 0;
     return undo.Commit();
 }
 
@@ -30,7 +30,7 @@ VELEXPORT int VELAPI VelBeginScriptStyle(HVELDOC doc, int super)
     UndoOnFailure undo(doc);
     if (!CheckCallSequence(doc, OP_BEGIN_SCRIPT_STYLE)) return undo.Refused();
     doc->SeqState |= SEQ_SCRIPT_STYLE;
-    if (!BeginRtfGroup(doc) || !PutWord(doc, super ? "super" : "sub")) return 0;
+    if (!BeginRtfGroup(doc) || !PutWord(doc, super ? RtfWord("super") : RtfWord("sub"))) return 0;
     return undo.Commit();
 }
 
