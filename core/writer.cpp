@@ -538,11 +538,11 @@ int PutEscapedChar(VelDocRecord* doc, unsigned char b)
     return ok;
 }
 
-int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
+namespace {
+
+// PutRtfText's road for any text.
+int PutTextByRules(VelDocRecord* doc, RtfStream* s, const unsigned char* p, size_t n)
 {
-    RtfStream* s = doc->Stream;
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes);
-    size_t n = count > 0 ? static_cast<size_t>(count) : 0;
     for (size_t i = 0; i < n;) {
         // Runs are looked for a few kilobytes at a time, so that a long one
         // is still in the cache when it is copied.
@@ -594,6 +594,29 @@ int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
         if (!ok) return 0;
     }
     return 1;
+}
+
+}  // namespace
+
+int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
+{
+    RtfStream* s = doc->Stream;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes);
+    if (count <= 0) return 1;
+    auto n = static_cast<size_t>(count);
+    // The usual short text after a control word or more text: when it needs
+    // no work and ends before the line holds 76 characters, no rule can fire
+    // for any of its characters, the owed space first.
+    int start = s->LineLength + s->PendingSpace;
+    if (count <= 75 - start && PlainRun(p, n) == n) {
+        if (s->PendingSpace) s->Line[s->LineLength] = ' ';
+        std::memcpy(s->Line + start, p, n);
+        s->LineLength = start + count;
+        s->PendingSpace = 0;
+        s->StreamMode &= ~MODE_IN_ESCAPE;
+        return 1;
+    }
+    return PutTextByRules(doc, s, p, n);
 }
 
 int PutRtfTextOf(VelDocRecord* doc, const char* text, size_t length)
