@@ -115,7 +115,7 @@ int64_t PngLength(const unsigned char* data, int64_t length)
     return length;
 }
 
-int PutSizedPicture(VelDocRecord* doc, const char* blip, const unsigned char* data, int length, int pixelWidth,
+int PutSizedPicture(VelDocRecord* doc, RtfWord blip, const unsigned char* data, int length, int pixelWidth,
                     int pixelHeight, int width, int height)
 {
     if (width <= 0 || height <= 0) {

@@ -7,6 +7,7 @@
 
 #include "core/memory.h"
 #include "core/messages.h"
+#include "core/writer.h"
 
 struct VelDocRecord;
 
@@ -71,7 +72,7 @@ bool PngPixelSize(const unsigned char* data, int64_t length, int* width, int* he
 int64_t PngLength(const unsigned char* data, int64_t length);
 // {\pict\<blip> with the pixel size and the goal size: the asked one when
 // both are positive, otherwise the natural one at the screen resolution.
-int PutSizedPicture(VelDocRecord* doc, const char* blip, const unsigned char* data, int length, int pixelWidth,
+int PutSizedPicture(VelDocRecord* doc, RtfWord blip, const unsigned char* data, int length, int pixelWidth,
                     int pixelHeight, int width, int height);
 // A PNG or a JPEG with its size; one without a readable size reports 21
 // ("Error reading the picture file") and gives 0.
