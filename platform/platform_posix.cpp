@@ -257,14 +257,20 @@ void ReleaseMapping(Mapping mapping)
 }
 
 // Resizes a mapping to `needed` usable bytes, contents kept; false with the
-// mapping as it was.
-bool ResizeMapping(Mapping* mapping, size_t needed)
+// mapping as it was. A block that shrinks gives the pages past its new end
+// back; one that grows keeps them (a reused mapping may have more usable
+// pages than the block had yet used, and they are the ones it grows into).
+bool ResizeMapping(Mapping* mapping, size_t needed, bool shrinks)
 {
     size_t commit = RoundUp(needed, kHugePage);
     if (commit <= mapping->reserved) {
         if (!Commit(mapping->base, mapping->committed, commit)) return false;
-        Decommit(mapping->base, commit, mapping->committed);
-        mapping->committed = commit;
+        if (shrinks) {
+            Decommit(mapping->base, commit, mapping->committed);
+            mapping->committed = commit;
+        } else {
+            mapping->committed = std::max(mapping->committed, commit);
+        }
         return true;
     }
     // Past the reservation: a larger one, made usable first, then the pages
@@ -300,7 +306,7 @@ bool NewMapping(size_t, Mapping*)
 
 void ReleaseMapping(Mapping) {}
 
-bool ResizeMapping(Mapping*, size_t)
+bool ResizeMapping(Mapping*, size_t, bool)
 {
     return false;
 }
@@ -349,7 +355,7 @@ bool ResizeData(BlockRecord* owner, size_t bytes, BlockRecord* fields)
     unsigned char* base = fields->data - kDataOffset;
     if (fields->reserved) {
         Mapping mapping = MappingOf(*fields);
-        if (!ResizeMapping(&mapping, needed)) return false;
+        if (!ResizeMapping(&mapping, needed, bytes < fields->size)) return false;
         fields->data = mapping.base + kDataOffset;
         fields->reserved = mapping.reserved;
         fields->committed = mapping.committed;
