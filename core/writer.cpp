@@ -608,7 +608,7 @@ int PutRtfText(VelDocRecord* doc, const char* bytes, int count)
     // no work and ends before the line holds 76 characters, no rule can fire
     // for any of its characters, the owed space first.
     int start = s->LineLength + s->PendingSpace;
-    if (count <= 75 - start && PlainRun(p, n) == n) {
+    if (n <= 75 && count <= 75 - start && PlainRun(p, n) == n) {
         if (s->PendingSpace) s->Line[s->LineLength] = ' ';
         std::memcpy(s->Line + start, p, n);
         s->LineLength = start + count;
