@@ -62,8 +62,17 @@ constexpr size_t kHugePage = size_t{2} << 20;  // the commit step and the alignm
 constexpr size_t kLeastReserve = size_t{64} << 20;
 constexpr size_t kKeptCommitted = size_t{64} << 20;
 constexpr int kKeptMappings = 2;
-// Linux, with address space to spare (64-bit pointers).
-#if defined(__linux__)
+// Linux, with address space to spare (64-bit pointers). Not under
+// AddressSanitizer, which watches malloc'd blocks to their last byte but
+// cannot see past a block's end into the rest of its mapping.
+#if defined(__SANITIZE_ADDRESS__)
+#define VELRTF_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELRTF_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__linux__) && !defined(VELRTF_ADDRESS_SANITIZER)
 constexpr bool kMapsLargeBlocks = sizeof(void*) >= 8;
 #else
 constexpr bool kMapsLargeBlocks = false;
