@@ -547,8 +547,17 @@ int PutTextByRules(VelDocRecord* doc, RtfStream* s, const unsigned char* p, size
         // Runs are looked for a few kilobytes at a time, so that a long one
         // is still in the cache when it is copied.
         size_t chunk = n - i < kRunChunk ? n - i : kRunChunk;
-        size_t run = PlainRun(p + i, chunk);
-        if (run) {
+        size_t run = MayNeedWork(p[i]) ? 0 : PlainRun(p + i, chunk);
+        if (run && s->LineLength < 76 && run <= static_cast<size_t>(76 - s->LineLength) && !s->PendingSpace &&
+            !s->NoBreak && !(s->StreamMode & MODE_IN_ESCAPE)) {
+            // A short run between characters that need work (text dense with
+            // escapes) that leaves the line at 76 characters at most: no rule
+            // can fire for it.
+            std::memcpy(s->Line + s->LineLength, p + i, run);
+            s->LineLength += static_cast<int>(run);
+            if ((i += run) == n) break;
+            if (run == chunk) continue;
+        } else if (run) {
             if (!PutPlainRun(doc, s, p + i, run)) return 0;
             if ((i += run) == n) break;
             if (run == chunk) continue;
