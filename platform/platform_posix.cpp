@@ -550,19 +550,8 @@ PlatFile PlatOpenFile(const char* path)
 
 int PlatWriteFile(PlatFile file, const void* data, uint32_t length)
 {
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    int fd = ToDescriptor(file);
-    while (length > 0) {
-        ssize_t n = ::write(fd, bytes, length);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return 0;
-        }
-        if (n == 0) return 0;
-        bytes += n;
-        length -= static_cast<uint32_t>(n);
-    }
-    return 1;
+    PlatPiece piece{data, length};
+    return PlatWritePieces(file, &piece, 1);
 }
 
 int PlatWritePieces(PlatFile file, const PlatPiece* pieces, int count)
